@@ -1,0 +1,28 @@
+# The two entry points: `make run` and `make test`. Each installs what is
+# missing, builds what is stale, and keeps every Wine state under build/.
+BUILD := build
+JOBS ?= 2
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@./tools/install-deps.sh
+
+configure: deps
+	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1; \
+	fi
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@./tools/run.sh $(BUILD)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,11 @@
+#ifndef NAPKEY_APP_CMDLINE_WIN_H
+#define NAPKEY_APP_CMDLINE_WIN_H
+
+#include <windows.h>
+
+// Acts on one command-line keyword, through the running instance's window
+// when there is one, else on the system directly.
+void RunCommandLine(HWND instanceWindow, const char* commandLine);
+void ShowCommandLineHelp();
+
+#endif

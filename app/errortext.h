@@ -1,0 +1,26 @@
+// Composition of the program's error reports, kept apart from MessageBox so
+// that every text can be checked byte for byte.
+#ifndef NAPKEY_APP_ERRORTEXT_H
+#define NAPKEY_APP_ERRORTEXT_H
+
+#include <string>
+
+enum ReportFlags : unsigned {
+  ReportPrefix = 1,
+  ReportSupport = 2,
+  ReportDiagnostics = 4,  // implies ReportSupport
+};
+
+extern const char kProgramCaption[];  // "Drowsel/Plus"
+extern const char kSupportAddress[];
+
+// The whole message-box text: prefix, message, support paragraph, diagnostics.
+// systemText is the system's (or the fallback) text for errorCode; operation
+// may be null.
+std::string ComposeReportText(unsigned flags, const char* message, const char* operation, long errorCode,
+                              const char* systemText);
+
+// The program's own text for an error number the system has no text for.
+std::string FallbackErrorText(long errorCode);
+
+#endif

@@ -1,0 +1,269 @@
+// The main window's procedure: one handler per message, each a few calls
+// into the subsystem that does the work.
+#include "app/about_win.h"
+#include "app/messages.h"
+#include "app/platform_win.h"
+#include "app/userxface.h"
+#include "buttonbar/bar_win.h"
+#include "buttonbar/tooltip_win.h"
+#include "exit/fastexit_win.h"
+#include "res/resource.h"
+#include "saver/launch_win.h"
+#include "saver/saverstate_win.h"
+#include "saverdlg/props_win.h"
+
+namespace {
+
+UserXface* Existing() { return UserXface::Access(1); }
+
+// Clears the allow flags for the life of one of the program's modal dialogs.
+class ModalBracket {
+ public:
+  ModalBracket() : app(Existing()) {
+    if (app) app->SetAllowFlags(FALSE);
+  }
+  ~ModalBracket() {
+    if (app) app->SetAllowFlags(TRUE);
+  }
+  ModalBracket(const ModalBracket&) = delete;
+  ModalBracket& operator=(const ModalBracket&) = delete;
+
+ private:
+  UserXface* app;
+};
+
+void OnDestroy() {
+  if (UserXface* app = Existing()) app->SaveSettings();
+  ShutdownSaverState();
+  CloseHelp();
+  PostQuitMessage(0);
+}
+
+void OnPaint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  PaintBarBorder(dc, window);
+  EndPaint(window, &paint);
+}
+
+void OnSettingChange() {
+  SyncSaverState(false);
+  if (UserXface* app = Existing()) app->ApplyAll();
+}
+
+void OnWmCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+  EnableTooltips(0);
+  if (UserXface* app = Existing()) app->OnCommand(window, wParam, lParam);
+  if (UserXface* app = Existing())
+    if (app->options) EnableTooltips(app->options->ButtonBar.Tooltips);
+}
+
+LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+  if ((wParam & 0xFFF0) == SC_CLOSE) {
+    const int answer = MessageBoxA(window, "Are you sure you want to exit Drowsel/Plus?", "Drowsel/Plus",
+                                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_SETFOREGROUND);
+    if (answer == IDNO) return 0;
+  }
+  return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
+void OnMouseMove(HWND window) {
+  if (GetCapture() == window)
+    TrackDrag(kDragMove);
+  else
+    TooltipTrack(window, nullptr);
+}
+
+void OnLeftButtonDown(HWND window) {
+  TooltipCancel();
+  SetCapture(window);
+  TrackDrag(kDragStart);
+}
+
+void OnLeftButtonUp() {
+  TrackDrag(kDragEnd);
+  ReleaseCapture();
+}
+
+void OnToggleSaver() {
+  SetSaverActive(CurrentSaverState().active == 0 ? 1 : 0);
+  if (UserXface* app = Existing()) app->RefreshSaverState();
+}
+
+void OnSaverProperties(HWND window) {
+  ModalBracket bracket;
+  SetHelpContext(kHelpSaverProperties);
+  if (RunSaverPropertiesDialog(window))
+    if (UserXface* app = Existing()) app->RefreshSaverState();
+}
+
+void OnFastExit(HWND window, WPARAM alwaysAsk) {
+  UserXface* app = Existing();
+  if (!app) return;
+  int action = (alwaysAsk == 0 && app->options) ? app->options->FastExit.FastExitOpt : 0;
+  if (action == 0) {
+    SetHelpContext(kHelpFastExitChoice);
+    ModalBracket bracket;
+    action = ClampFastExitOpt(static_cast<int32_t>(RunFastExitDialog(window)), 0);
+  }
+  // Whatever happens next, the settings must be on disk before Windows ends.
+  app->SaveSettings();
+  DoFastExit(action, window);
+}
+
+// The bar may be hidden only while a taskbar icon remains to reach the program.
+bool BarMayBeHidden(const Options& options) {
+  return (options.TaskbarIcon.Show || options.FastExitTaskbarIcon.Show) && GetPlatformLevel() >= 4;
+}
+
+void OnPopupMenu(HWND window) {
+  TooltipCancel();
+  HMENU menu = LoadMenuA(g_instance, "Napkey");
+  if (!menu) return;
+  HMENU popup = GetSubMenu(menu, 0);
+  UserXface* app = Existing();
+  if (popup && app && app->options && app->options->ButtonBar.Show) {
+    ModifyMenuA(popup, IDM_SHOW_BAR, MF_BYCOMMAND | MF_STRING, IDM_SHOW_BAR, "Hide Button Bar");
+    if (!BarMayBeHidden(*app->options)) EnableMenuItem(popup, IDM_SHOW_BAR, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED);
+  }
+  if (popup) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window);
+    TrackPopupMenu(popup, 0, cursor.x, cursor.y, 0, window, nullptr);
+  }
+  // Lets the menu close properly when the user clicks elsewhere.
+  PostMessageA(window, WM_NULL, 0, 0);
+  DestroyMenu(menu);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  UserXface* app = nullptr;
+  switch (message) {
+    case WM_CREATE:
+      SetWindowTextA(window, "Drowsel/Plus");
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_QUERYENDSESSION:
+      if ((app = Existing())) app->SaveSettings();
+      return 1;
+    case WM_WININICHANGE:
+    case WM_DISPLAYCHANGE:
+      OnSettingChange();
+      return 0;
+    case WM_DRAWITEM:
+      if ((app = Existing())) app->OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return 0;
+    case WM_COMMAND:
+      OnWmCommand(window, wParam, lParam);
+      return 0;
+    case WM_SYSCOMMAND:
+      return OnSysCommand(window, wParam, lParam);
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+      OnMouseMove(window);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+      OnLeftButtonDown(window);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONUP:
+      OnLeftButtonUp();
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      TooltipCancel();
+      SendMessageA(window, WM_COMMAND, IDM_CUSTOMIZE, 0);
+      return 0;
+    case WM_RBUTTONUP:
+    case WM_NCRBUTTONUP:
+      TooltipCancel();
+      SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
+      return 0;
+    case WM_HOTKEY:
+      if ((app = Existing())) app->OnHotKey(window, wParam, lParam);
+      return 0;
+    case WM_NAPKEY_APPLY_OPTIONS:
+      // Before start-up completes there is nothing to apply the record to.
+      if ((app = Existing())) app->ApplyOptions(reinterpret_cast<const Options*>(lParam));
+      return 0;
+    case WM_NAPKEY_SAVER_ICON:
+      if ((app = Existing())) app->OnSaverIconNotify(window, wParam, lParam);
+      return 0;
+    case WM_NAPKEY_APPBAR:
+      if ((app = Existing())) app->OnAppBarNotify(window, wParam, lParam);
+      return 0;
+    case WM_NAPKEY_TOGGLE_SAVER:
+      OnToggleSaver();
+      return 0;
+    case WM_NAPKEY_START_SAVER:
+      LaunchSaver(window, nullptr, LaunchRun);
+      return 0;
+    case WM_NAPKEY_SAVER_PROPERTIES:
+      OnSaverProperties(window);
+      return 0;
+    case WM_NAPKEY_FAST_EXIT:
+      OnFastExit(window, wParam);
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_NAPKEY_POPUP_MENU:
+      OnPopupMenu(window);
+      return 0;
+    case WM_NAPKEY_FAST_EXIT_ICON:
+      if ((app = Existing())) app->OnFastExitIconNotify(window, wParam, lParam);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
+  switch (LOWORD(wParam)) {
+    case IDC_BAR_TOGGLE: SendMessageA(window, WM_NAPKEY_TOGGLE_SAVER, 0, 0); break;
+    case IDC_BAR_PROPERTIES: SendMessageA(window, WM_NAPKEY_SAVER_PROPERTIES, 0, 0); break;
+    case IDC_BAR_START: SendMessageA(window, WM_NAPKEY_START_SAVER, 0, 0); break;
+    case IDC_BAR_FAST_EXIT: SendMessageA(window, WM_NAPKEY_FAST_EXIT, 0, 0); break;
+    case IDM_ABOUT: {
+      ModalBracket bracket;
+      DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDlgProc, 0);
+      break;
+    }
+    case IDM_EXIT: PostMessageA(window, WM_CLOSE, 0, 0); break;
+    case IDM_HELP: ShowHelpTopic(kHelpGeneral); break;
+    case IDM_RUN_SAVER: SendMessageA(window, WM_NAPKEY_START_SAVER, 0, 0); break;
+    case IDM_SAVER_PROPERTIES: SendMessageA(window, WM_NAPKEY_SAVER_PROPERTIES, 0, 0); break;
+    case IDM_TOGGLE_ON_TOP:
+      if (options) {
+        options->ButtonBar.OnTop = options->ButtonBar.OnTop ? 0 : 1;
+        SetBarZOrder(options->ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST);
+      }
+      break;
+    case IDM_WINDOWS_EXIT: SendMessageA(window, WM_NAPKEY_FAST_EXIT, 1, 0); break;
+    case IDM_QUICK_HELP: {
+      ModalBracket bracket;
+      if (DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_QUICK_HELP), window, WelcomeDlgProc, 0) == IDOK)
+        ShowHelpTopic(kHelpGeneral);
+      break;
+    }
+    case IDM_CUSTOMIZE:
+      if (options) {
+        ModalBracket bracket;
+        const Options before = *options;
+        if (!options->Customize(window)) ApplyOptions(&before);
+      }
+      break;
+    case IDM_SHOW_BAR:
+      if (options) {
+        options->ButtonBar.Show = options->ButtonBar.Show ? 0 : 1;
+        LayoutBar();
+      }
+      break;
+    default: break;
+  }
+}

@@ -1,0 +1,19 @@
+// The program's own window messages. Every surface (bar, icons, hot keys,
+// command line of a second instance, Customize sheet) turns input into one
+// of these, sent to the main window.
+#ifndef NAPKEY_APP_MESSAGES_H
+#define NAPKEY_APP_MESSAGES_H
+
+constexpr unsigned kWmApp = 0x8000;  // WM_APP, without needing <windows.h>
+
+constexpr unsigned WM_NAPKEY_APPLY_OPTIONS = kWmApp + 10;
+constexpr unsigned WM_NAPKEY_SAVER_ICON = kWmApp + 11;
+constexpr unsigned WM_NAPKEY_APPBAR = kWmApp + 12;
+constexpr unsigned WM_NAPKEY_TOGGLE_SAVER = kWmApp + 13;
+constexpr unsigned WM_NAPKEY_START_SAVER = kWmApp + 14;
+constexpr unsigned WM_NAPKEY_SAVER_PROPERTIES = kWmApp + 15;
+constexpr unsigned WM_NAPKEY_FAST_EXIT = kWmApp + 16;
+constexpr unsigned WM_NAPKEY_POPUP_MENU = kWmApp + 17;
+constexpr unsigned WM_NAPKEY_FAST_EXIT_ICON = kWmApp + 18;
+
+#endif

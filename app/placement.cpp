@@ -1,0 +1,19 @@
+#include "app/placement.h"
+
+namespace {
+
+long CentreAxis(long size, long refLow, long refHigh, long workLow, long workHigh) {
+  long pos = refLow + (refHigh - refLow) / 2 - size / 2;
+  if (pos < workLow + 2) pos = workLow + 2;
+  if (pos > workHigh - size - 2) pos = workHigh - size - 2;
+  return pos;
+}
+
+}  // namespace
+
+Point32 PlaceDialogRect(long width, long height, const Rect32& reference, const Rect32& work) {
+  Point32 at;
+  at.y = CentreAxis(height, reference.top, reference.bottom, work.top, work.bottom);
+  at.x = CentreAxis(width, reference.left, reference.right, work.left, work.right);
+  return at;
+}

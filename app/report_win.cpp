@@ -1,0 +1,43 @@
+#include "app/report_win.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace {
+constexpr size_t kOwnTextSize = 256;
+}
+
+void SystemErrorText::Clear() {
+  if (systemText) LocalFree(systemText);
+  systemText = nullptr;
+  delete[] ownText;
+  ownText = nullptr;
+}
+
+void SystemErrorText::Load(DWORD errorCode) {
+  Clear();
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, errorCode,
+                                      MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0,
+                                      nullptr);
+  if (length != 0 && text) {
+    systemText = text;
+    return;
+  }
+  if (text) LocalFree(text);
+  ownText = new char[kOwnTextSize];
+  const std::string fallback = FallbackErrorText(static_cast<long>(errorCode));
+  lstrcpynA(ownText, fallback.c_str(), static_cast<int>(kOwnTextSize));
+}
+
+int ReportError(HWND owner, unsigned flags, UINT style, const char* message, const char* operation,
+                DWORD errorCode) {
+  // The last error must be read before any other call can change it.
+  if (errorCode == 0 && (flags & ReportDiagnostics)) errorCode = GetLastError();
+  SystemErrorText systemText;
+  if (flags & ReportDiagnostics) systemText.Load(errorCode);
+  const std::string text = ComposeReportText(flags, message, operation, static_cast<int32_t>(errorCode),
+                                             systemText.Text());
+  return MessageBoxA(owner, text.c_str(), kProgramCaption, style | MB_SETFOREGROUND);
+}

@@ -1,0 +1,45 @@
+// Resource, control and command ids of napkey.exe. Shared by the .rc script
+// and the C++ code, so it holds #defines only.
+#ifndef NAPKEY_RES_RESOURCE_H
+#define NAPKEY_RES_RESOURCE_H
+
+// Icons and the popup menu are named, not numbered.
+#define IDR_NAPKEY_NAME "NAPKEY"
+#define IDI_SAVER_ENABLED 50
+#define IDI_SAVER_DISABLED 51
+#define IDI_FAST_EXIT 52
+
+// Main window buttons (also their command ids).
+#define IDC_BAR_TOGGLE 1001
+#define IDC_BAR_PROPERTIES 1002
+#define IDC_BAR_START 1003
+#define IDC_BAR_FAST_EXIT 1004
+
+// Popup menu "MyMenu".
+#define IDM_ABOUT 40001
+#define IDM_EXIT 40003
+#define IDM_HELP 40004
+#define IDM_RUN_SAVER 40006
+#define IDM_SAVER_PROPERTIES 40007
+#define IDM_TOGGLE_ON_TOP 40009
+#define IDM_WINDOWS_EXIT 40010
+#define IDM_QUICK_HELP 40011
+#define IDM_CUSTOMIZE 40012
+#define IDM_SHOW_BAR 40013
+
+// About box.
+#define IDD_ABOUT 2010
+#define IDC_ABOUT_TITLE 1023
+#define IDC_ABOUT_VERSION 1032
+#define IDC_ABOUT_PLATFORM 1033
+
+// Fast Exit choice dialog.
+#define IDD_FAST_EXIT 2015
+
+// Screen Saver Properties dialog.
+#define IDD_SAVER_PROPERTIES 2017
+
+// Quick Help (welcome) dialog.
+#define IDD_QUICK_HELP 2032
+
+#endif

@@ -1,0 +1,138 @@
+// The options record: one member per section of napkey.ini, one field per key.
+// A plain value, copied as a whole; it owns nothing.
+#ifndef NAPKEY_SETTINGS_OPTIONS_H
+#define NAPKEY_SETTINGS_OPTIONS_H
+
+#include <cstdint>
+
+#include "settings/profile.h"
+
+// Range clamps: the value when 0 <= value < n, the fallback otherwise.
+int32_t ClampClickAction(int32_t value, int32_t fallback);  // n = 4
+int32_t ClampButtonSize(int32_t value, int32_t fallback);   // n = 3
+int32_t ClampFastExitOpt(int32_t value, int32_t fallback);  // n = 6
+int32_t ClampEdge(int32_t value, int32_t fallback);         // n = 5
+int32_t ClampOrient(int32_t value, int32_t fallback);       // n = 3
+
+// Label of a Fast Exit action; anything outside 1..5 is the choice dialog.
+const char* FastExitActionName(int32_t fastExitOpt);
+
+// Selection bits, also the button face kinds.
+enum ButtonBit : int32_t {
+  kButtonToggle = 1,
+  kButtonStart = 2,
+  kButtonFastExit = 4,
+  kButtonProperties = 8,
+  kButtonAll = 15,
+};
+
+// Position.Edge values (the program's own numbering, not the shell's ABE_*).
+enum BarEdge : int32_t { kEdgeTop = 0, kEdgeBottom = 1, kEdgeLeft = 2, kEdgeRight = 3, kEdgeFloating = 4 };
+// Position.Orient values.
+enum BarOrient : int32_t { kOrientVertical = 0, kOrientHorizontal = 1, kOrientBlock = 2 };
+
+class FastExitIconOptions {
+ public:
+  static const char* const kNames[];  // section, then keys in file order
+  int32_t Show = 1;
+  int32_t ExitOnSingleClick = 0;
+  void Load(const ProfileIo& io, int platformLevel);
+  void Save(const ProfileIo& io) const;
+};
+
+class TaskbarIconOptions {
+ public:
+  static const char* const kNames[];
+  int32_t Show = 1;
+  int32_t SingleClick = 1;
+  int32_t DoubleClick = 2;
+  void Load(const ProfileIo& io, int platformLevel);
+  void Save(const ProfileIo& io) const;
+};
+
+class ButtonBarOptions {
+ public:
+  static const char* const kNames[];
+  int32_t Show = 1;
+  int32_t OnTop = 1;
+  int32_t Tooltips = 1;
+  int32_t Selection = kButtonAll;
+  int32_t ButtonSize = 0;
+  int32_t SpaceBetween = 4;
+  int32_t Border = 3;
+  void Load(const ProfileIo& io);
+  void Save(const ProfileIo& io) const;
+  void SetButton(int32_t bit, bool on);
+  void SetSelection(int32_t mask);
+  int CountButtons() const;
+};
+
+class FastExitOptions {
+ public:
+  static const char* const kNames[];
+  int32_t FastExitOpt = 0;
+  void Load(const ProfileIo& io);
+  void Save(const ProfileIo& io) const;
+};
+
+class HotKeyOptions {
+ public:
+  static const char* const kNames[];
+  static constexpr int kCount = 7;
+  // Hot-key control codes: virtual key low byte, HOTKEYF_* high byte.
+  uint16_t StartSS = 0;
+  uint16_t BringToFg = 0;
+  uint16_t FastExit = 0;
+  uint16_t ToggleSS = 0;
+  uint16_t Menu = 0;
+  uint16_t SSPropsDlg = 0;
+  uint16_t Customize = 0;
+  // The keys in record order, which is also the hot-key id order.
+  uint16_t* Key(int index);
+  uint16_t KeyAt(int index) const;
+  void Load(const ProfileIo& io);
+  void Save(const ProfileIo& io) const;
+};
+
+class PositionOptions {
+ public:
+  static const char* const kNames[];
+  int32_t X = -1;
+  int32_t Y = -1;
+  int32_t Edge = kEdgeBottom;
+  int32_t Orient = kOrientHorizontal;
+  void Load(const ProfileIo& io);
+  void Save(const ProfileIo& io) const;
+  void GetXY(int32_t* x, int32_t* y) const;
+  void SetXY(int32_t x, int32_t y);
+};
+
+class Options {
+ public:
+  // The sheet opens at the Button Bar page where there are no taskbar icons.
+  explicit Options(int platformLevel);
+
+  FastExitIconOptions FastExitTaskbarIcon;
+  TaskbarIconOptions TaskbarIcon;
+  ButtonBarOptions ButtonBar;
+  FastExitOptions FastExit;
+  HotKeyOptions HotKeys;
+  PositionOptions Position;
+
+  // State of the Customize sheet.
+  int32_t accepted = 0;
+  int32_t applied = 0;
+  int32_t helpContext = 0;
+  int32_t startPage = 0;
+
+  void Load(const ProfileIo& io, int platformLevel);
+  void Save(const ProfileIo& io) const;
+  // Shows the Customize sheet on this record; returns accepted. (Declared
+  // with the window handle's own type so this header needs no <windows.h>.)
+  int Customize(struct HWND__* owner);
+};
+
+// The start-up fix-ups that keep one surface of the program reachable.
+void ApplyStartupFixups(Options& options, int platformLevel);
+
+#endif

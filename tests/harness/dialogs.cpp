@@ -1,0 +1,149 @@
+#include "dialogs.h"
+
+namespace harness {
+
+std::string WindowText(HWND window) {
+  char text[4096];
+  text[0] = '\0';
+  // WM_GETTEXT works across processes, unlike GetWindowText.
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                      nullptr);
+  text[sizeof text - 1] = '\0';
+  return text;
+}
+
+std::string ClassName(HWND window) {
+  char name[256];
+  if (!GetClassNameA(window, name, sizeof name)) return std::string();
+  return name;
+}
+
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= milliseconds) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed < 20 ? milliseconds - elapsed : 20,
+                              QS_ALLINPUT);
+  }
+}
+
+bool WaitUntil(const std::function<bool()>& predicate, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (predicate()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    PumpFor(20);
+  }
+}
+
+namespace {
+
+struct EnumState {
+  DWORD pid;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+  auto* state = reinterpret_cast<EnumState*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (IsWindowVisible(window) && (state->pid == 0 || owner == state->pid)) state->found.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChildren(HWND window, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD pid) {
+  EnumState state{pid, {}};
+  EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&state));
+  return state.found;
+}
+
+HWND WaitForDialog(const char* caption, DWORD pid, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows(pid))
+          if (ClassName(window) == "#32770" && WindowText(window) == caption) {
+            found = window;
+            return true;
+          }
+        return false;
+      },
+      timeoutMs);
+  return found;
+}
+
+MessageBoxInfo ReadMessageBox(HWND box) {
+  MessageBoxInfo info;
+  info.window = box;
+  info.owner = GetWindow(box, GW_OWNER);
+  info.caption = WindowText(box);
+  std::vector<HWND> children;
+  EnumChildWindows(box, CollectChildren, reinterpret_cast<LPARAM>(&children));
+  for (HWND child : children) {
+    const std::string cls = ClassName(child);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    const int id = GetDlgCtrlID(child);
+    if (cls == "Button") {
+      info.buttons.push_back(id);
+      if ((style & 0x0F) == BS_DEFPUSHBUTTON) info.defaultButton = id;
+    } else if (cls == "Static") {
+      if ((style & 0x1F) == SS_ICON)
+        info.hasIcon = true;
+      else if (id == 0xFFFF)
+        info.text = WindowText(child);
+    }
+  }
+  return info;
+}
+
+void PressButton(HWND dialog, int id) {
+  HWND button = GetDlgItem(dialog, id);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(int answerId, DWORD timeout)
+    : answer(answerId), timeoutMs(timeout), pid(GetCurrentProcessId()) {
+  thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() { Join(); }
+
+bool MessageBoxAnswerer::Join() {
+  if (thread) {
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    thread = nullptr;
+  }
+  return answered;
+}
+
+DWORD WINAPI MessageBoxAnswerer::Run(void* param) {
+  auto* self = static_cast<MessageBoxAnswerer*>(param);
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < self->timeoutMs) {
+    for (HWND window : TopLevelWindows(self->pid)) {
+      if (ClassName(window) != "#32770") continue;
+      self->seen = ReadMessageBox(window);
+      PressButton(window, self->answer);
+      self->answered = true;
+      return 0;
+    }
+    Sleep(20);
+  }
+  return 0;
+}
+
+}  // namespace harness

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs one GoogleTest program under the shared Wine session and fails unless
+# it really ran tests: an exe that Wine silently did not start (exit 0, no
+# output) must never count as green.
+#   run-gtest.sh STATE_DIR TEST.exe [ARG...]   (absolute Unix paths are passed
+#   to the program as Windows paths)
+set -u
+state="$(cd "${1:?state folder}" && pwd)"
+exe="${2:?test exe}"
+shift 2
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=env.sh
+. "$here/env.sh" "$state"
+
+if [ ! -f "$state/display" ]; then
+  echo "run-gtest: no Wine session (run the wine.start test first)" >&2
+  exit 1
+fi
+
+args=()
+for a in "$@"; do
+  if [[ "$a" == /* ]]; then args+=("$(winepath -w "$a" 2>/dev/null)"); else args+=("$a"); fi
+done
+
+log="$state/$(basename "$exe" .exe).log"
+# Output goes to a file first: programs Wine starts in the background inherit
+# the handles and would otherwise keep ctest waiting.
+wine "$exe" --gtest_color=no "${args[@]}" >"$log" 2>&1
+rc=$?
+tr -d '\r' <"$log"
+if [ $rc -ne 0 ]; then
+  echo "run-gtest: $(basename "$exe") exited with $rc" >&2
+  exit $rc
+fi
+if ! grep -Eq '^\[  PASSED  \] [1-9][0-9]* test' <(tr -d '\r' <"$log"); then
+  echo "run-gtest: $(basename "$exe") ran no test" >&2
+  exit 1
+fi
+exit 0

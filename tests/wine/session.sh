@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Starts or stops the Wine session the tests share: a private prefix (made
+# once and kept), a private Xvfb display and a persistent wineserver.
+#   session.sh start STATE_DIR
+#   session.sh stop STATE_DIR
+set -u
+cmd="${1:?start|stop}"
+state="$(mkdir -p "${2:?state folder}" && cd "$2" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=env.sh
+. "$here/env.sh" "$state"
+
+stop() {
+  [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" >/dev/null 2>&1
+    rm -f "$state/xvfb.pid"
+  fi
+  rm -f "$state/display"
+  return 0
+}
+
+start_xvfb() {
+  rm -f "$state/display"
+  # Xvfb picks a free display itself and writes its number to fd 3. Its output
+  # goes to a file: a background process must not hold ctest's pipes.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display.tmp" >"$state/xvfb.log" 2>&1 &
+  echo $! >"$state/xvfb.pid"
+  for _ in $(seq 100); do
+    [ -s "$state/display.tmp" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$state/display.tmp" ]; then
+    echo "session: Xvfb did not start" >&2
+    return 1
+  fi
+  tr -d '\n' <"$state/display.tmp" >"$state/display"
+  export DISPLAY=":$(cat "$state/display")"
+}
+
+make_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$state/prefix.ready" ] && return 0
+  rm -rf "$WINEPREFIX" "$state/prefix.ready"
+  echo "session: creating Wine prefix (once)"
+  wineboot -i >"$state/wineboot.log" 2>&1
+  wineserver -w
+  # Without a window manager, unmanaged windows get keyboard focus and hiding
+  # one does not stall.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$state/wineboot.log" 2>&1
+  wineserver -w
+  # Caption buttons are drawn with Marlett; Debian ships it outside the prefix.
+  for font in /usr/share/wine/fonts/marlett.ttf; do
+    [ -f "$font" ] && cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
+  touch "$state/prefix.ready"
+}
+
+case "$cmd" in
+  start)
+    stop
+    start_xvfb || exit 1
+    make_prefix || exit 1
+    # One server for the whole run: each program then starts in a blink.
+    wineserver -p >"$state/wineserver.log" 2>&1
+    # Start the desktop and its services now, with their output in a file,
+    # so that no test's process becomes their parent.
+    wine cmd /c exit >"$state/warmup.log" 2>&1
+    echo "session: Wine ready on display $DISPLAY"
+    ;;
+  stop)
+    stop
+    echo "session: stopped"
+    ;;
+  *)
+    echo "usage: session.sh start|stop STATE_DIR" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, once. Idempotent: a machine that
+# already has everything returns at once without touching apt.
+set -u
+
+need_pkgs=(g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32
+           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+           cmake make g++ wine wine64 fonts-wine xvfb xdotool imagemagick googletest)
+
+missing=()
+for p in "${need_pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+# /usr/local/bin/convert may be a stand-in; the real ImageMagick has 'import'.
+command -v import >/dev/null 2>&1 || missing+=(imagemagick)
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+# An unrelated index (another architecture or mirror) may fail to update; what
+# matters is whether our packages install, which is checked below.
+$SUDO apt-get update -qq >/dev/null 2>&1 || echo "install-deps: apt-get update reported an error (ignored)"
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null 2>&1 \
+  || $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+
+fail=0
+for p in "${need_pkgs[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    echo "install-deps: package $p is still missing" >&2
+    fail=1
+  fi
+done
+exit $fail
