@@ -60,6 +60,10 @@ void SetWindowsVersion(const char* mode) {
   SetStringValue(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\napkey.exe", "Version", mode);
 }
 
+int LevelOf(const char* mode) {
+  return (strcmp(mode, "win31") == 0 || strcmp(mode, "nt351") == 0) ? 3 : 4;
+}
+
 std::string IniPath() { return WindowsFile("napkey.ini"); }
 
 void ResetSystem(const char* mode, const char* iniContents) {

@@ -16,8 +16,12 @@ namespace driver {
 const std::string& NapkeyExe();
 void SetNapkeyExe(const std::string& path);
 
-// The Windows version Wine reports to napkey.exe: "win95", "nt40", "win10", "win31".
+// The Windows version Wine reports to napkey.exe: "win95", "nt40", "win10",
+// and, for the old shell without taskbar icons, "win31" (Win32s 3.10) and
+// "nt351" (NT 3.51).
 void SetWindowsVersion(const char* mode);
+// The platform level napkey.exe sees in that mode: 3 for the old shell, else 4 or more.
+int LevelOf(const char* mode);
 
 // A known state: no napkey running, no napkey.ini (or the given contents),
 // no saver selected in system.ini, the saver flag enabled.

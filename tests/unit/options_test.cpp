@@ -75,6 +75,8 @@ struct ClampCase {
   int expected;
 };
 
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.section << "/" << c.key << "=" << c.stored; }
+
 class OptionsClampAtLoad : public ::testing::TestWithParam<ClampCase> {};
 
 int FieldOf(const Options& o, const std::string& section, const std::string& key) {
