@@ -72,22 +72,14 @@ struct MenuItem {
   bool found = false;
 };
 
-// Opens the popup menu through its message, reads one item of it as shown,
-// and closes it again as a user would, with Esc.
-MenuItem ReadPopupItem(HWND main, DWORD pid, UINT command) {
+// Opens the popup menu through its message, reads its items as shown, and
+// closes it again as a user would, with Esc.
+std::vector<harness::SpiedMenuItem> ShowPopup(HWND main, DWORD pid) {
   harness::MenuSpy spy(main);
   EXPECT_TRUE(spy.Ok()) << "menu spy not hooked";
   PostMessageA(main, kPopupMenuMessage, 0, 0);
   std::vector<harness::SpiedMenuItem> items;
-  MenuItem item;
-  const bool opened = spy.WaitForPopup(10000, &items);
-  EXPECT_TRUE(opened) << "no popup menu opened";
-  for (const harness::SpiedMenuItem& spied : items)
-    if (spied.id == command) {
-      item.found = true;
-      item.text = spied.text;
-      item.greyed = (spied.state & MF_GRAYED) != 0;
-    }
+  EXPECT_TRUE(spy.WaitForPopup(10000, &items)) << "no popup menu opened";
   HWND menuWindow = nullptr;
   harness::WaitUntil(
       [&] {
@@ -100,26 +92,30 @@ MenuItem ReadPopupItem(HWND main, DWORD pid, UINT command) {
     PostMessageA(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindowVisible(menuWindow); }, 5000)) << "menu did not close";
   }
+  return items;
+}
+
+MenuItem ReadPopupItem(HWND main, DWORD pid, UINT command) {
+  MenuItem item;
+  for (const harness::SpiedMenuItem& spied : ShowPopup(main, pid))
+    if (spied.id == command) {
+      item.found = true;
+      item.text = spied.text;
+      item.greyed = (spied.state & MF_GRAYED) != 0;
+    }
   return item;
 }
 
 TEST_P(MainWindow, PopupMenuItemsInOrder) {
   HWND main = StartWith();
   ASSERT_TRUE(main);
-  harness::MenuSpy spy(main);
-  ASSERT_TRUE(spy.Ok());
-  PostMessageA(main, kPopupMenuMessage, 0, 0);
-  std::vector<harness::SpiedMenuItem> items;
-  ASSERT_TRUE(spy.WaitForPopup(10000, &items));
   std::string shown;
-  for (const harness::SpiedMenuItem& item : items)
+  for (const harness::SpiedMenuItem& item : ShowPopup(main, napkey.Pid()))
     shown += (item.state & MF_SEPARATOR) ? std::string("-|") : std::to_string(item.id) + " " + item.text + "|";
   EXPECT_EQ("40007 &Screen Saver Properties...|40006 &Run Screen Saver Now|-|40012 &Customize...|"
             "40013 Hide Button Bar|-|40004 &Help|40011 &Quick Help|40001 &About|-|40010 &Windows Exit...|"
             "40003 E&xit Drowsel/Plus|",
             shown);
-  PostMessageA(main, WM_CANCELMODE, 0, 0);
-  harness::PumpFor(200);
   EXPECT_TRUE(napkey.ExitThroughMenu());
 }
 
