@@ -1,6 +1,6 @@
 #include "app/errortext.h"
 
-#include <cstdio>
+#include "app/textbuf.h"
 
 const char kProgramCaption[] = "Drowsel/Plus";
 const char kSupportAddress[] = "support@napkey.example";
@@ -39,37 +39,37 @@ const NetworkErrorText kNetworkErrors[] = {
     {2351, "The computer name is invalid."},
 };
 
-std::string Format(const char* format, long value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
 }  // namespace
 
-std::string FallbackErrorText(long errorCode) {
+void FallbackErrorText(long errorCode, char* out, size_t size) {
+  TextBuilder text(out, size);
   for (const NetworkErrorText& entry : kNetworkErrors)
-    if (entry.code == errorCode) return entry.text;
-  if (errorCode >= 2100 && errorCode < 3000) return Format("Network error # %ld", errorCode);
-  return Format("Error # %ld", errorCode);
+    if (entry.code == errorCode) {
+      text.Append(entry.text);
+      return;
+    }
+  if (errorCode >= 2100 && errorCode < 3000)
+    text.AppendFormat("Network error # %ld", errorCode);
+  else
+    text.AppendFormat("Error # %ld", errorCode);
 }
 
-std::string ComposeReportText(unsigned flags, const char* message, const char* operation, long errorCode,
-                              const char* systemText) {
+size_t ComposeReportText(char* out, size_t size, unsigned flags, const char* message, const char* operation,
+                         long errorCode, const char* systemText) {
   if (flags & ReportDiagnostics) flags |= ReportSupport;
-  std::string text;
-  if (flags & ReportPrefix) text += "Program Error:  ";
-  text += message ? message : "";
+  TextBuilder text(out, size);
+  if (flags & ReportPrefix) text.Append("Program Error:  ");
+  text.Append(message);
   if (flags & ReportSupport) {
-    text += "\n\nPlease report this problem to QRT Technical Support at e-mail address  ";
-    text += kSupportAddress;
-    text += " .\n";
+    text.Append("\n\nPlease report this problem to QRT Technical Support at e-mail address  ");
+    text.Append(kSupportAddress);
+    text.Append(" .\n");
   }
   if (flags & ReportDiagnostics) {
-    text += "Please also provide the following diagnostic information:\n\n";
-    text += operation ? operation : "(unknown)";
-    text += Format(" failed; error # %ld:\n", errorCode);
-    text += systemText ? systemText : "";
+    text.Append("Please also provide the following diagnostic information:\n\n");
+    text.Append(operation ? operation : "(unknown)");
+    text.AppendFormat(" failed; error # %ld:\n", errorCode);
+    text.Append(systemText);
   }
-  return text;
+  return text.Length();
 }

@@ -3,7 +3,7 @@
 #ifndef NAPKEY_APP_ERRORTEXT_H
 #define NAPKEY_APP_ERRORTEXT_H
 
-#include <string>
+#include <cstddef>
 
 enum ReportFlags : unsigned {
   ReportPrefix = 1,
@@ -14,13 +14,17 @@ enum ReportFlags : unsigned {
 extern const char kProgramCaption[];  // "Drowsel/Plus"
 extern const char kSupportAddress[];
 
+// Room for any report: the caller's message, the fixed paragraphs and a
+// system text; a longer text is cut, never overrun.
+constexpr size_t kReportTextSize = 2048;
+
 // The whole message-box text: prefix, message, support paragraph, diagnostics.
 // systemText is the system's (or the fallback) text for errorCode; operation
-// may be null.
-std::string ComposeReportText(unsigned flags, const char* message, const char* operation, long errorCode,
-                              const char* systemText);
+// may be null. Returns the text's length.
+size_t ComposeReportText(char* out, size_t size, unsigned flags, const char* message, const char* operation,
+                         long errorCode, const char* systemText);
 
 // The program's own text for an error number the system has no text for.
-std::string FallbackErrorText(long errorCode);
+void FallbackErrorText(long errorCode, char* out, size_t size);
 
 #endif

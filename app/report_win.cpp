@@ -1,8 +1,6 @@
 #include "app/report_win.h"
 
 #include <cstdint>
-#include <cstring>
-#include <string>
 
 namespace {
 constexpr size_t kOwnTextSize = 256;
@@ -27,8 +25,7 @@ void SystemErrorText::Load(DWORD errorCode) {
   }
   if (text) LocalFree(text);
   ownText = new char[kOwnTextSize];
-  const std::string fallback = FallbackErrorText(static_cast<long>(errorCode));
-  lstrcpynA(ownText, fallback.c_str(), static_cast<int>(kOwnTextSize));
+  if (ownText) FallbackErrorText(static_cast<int32_t>(errorCode), ownText, kOwnTextSize);
 }
 
 int ReportError(HWND owner, unsigned flags, UINT style, const char* message, const char* operation,
@@ -37,7 +34,8 @@ int ReportError(HWND owner, unsigned flags, UINT style, const char* message, con
   if (errorCode == 0 && (flags & ReportDiagnostics)) errorCode = GetLastError();
   SystemErrorText systemText;
   if (flags & ReportDiagnostics) systemText.Load(errorCode);
-  const std::string text = ComposeReportText(flags, message, operation, static_cast<int32_t>(errorCode),
-                                             systemText.Text());
-  return MessageBoxA(owner, text.c_str(), kProgramCaption, style | MB_SETFOREGROUND);
+  char text[kReportTextSize];
+  ComposeReportText(text, sizeof text, flags, message, operation, static_cast<int32_t>(errorCode),
+                    systemText.Text());
+  return MessageBoxA(owner, text, kProgramCaption, style | MB_SETFOREGROUND);
 }

@@ -1,10 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "app/errortext.h"
+#include "app/textbuf.h"
 
 namespace {
+
+std::string ComposeReportText(unsigned flags, const char* message, const char* operation, long code,
+                              const char* systemText) {
+  char text[kReportTextSize];
+  const size_t length = ::ComposeReportText(text, sizeof text, flags, message, operation, code, systemText);
+  EXPECT_EQ(length, std::string(text).size());
+  return text;
+}
+
+std::string FallbackErrorText(long code) {
+  char text[256];
+  ::FallbackErrorText(code, text, sizeof text);
+  return text;
+}
 
 const std::string kSupport =
     std::string("\n\nPlease report this problem to QRT Technical Support at e-mail address  ") + kSupportAddress + " .\n";
@@ -31,6 +47,28 @@ TEST(ReportText, AllFlagsInOrderWithUnknownOperation) {
   EXPECT_EQ("Program Error:  M" + kSupport +
                 "Please also provide the following diagnostic information:\n\n(unknown) failed; error # -5:\nT",
             text);
+}
+
+TEST(ReportText, OverlongSystemTextIsCutNotOverrun) {
+  const std::string huge(5000, 'x');
+  const std::string text = ComposeReportText(ReportDiagnostics, "M", "Op", 1, huge.c_str());
+  EXPECT_EQ(kReportTextSize - 1, text.size());
+  EXPECT_EQ('x', text.back());
+}
+
+TEST(TextBuilder, StopsAtCapacityAndStaysTerminated) {
+  char buffer[8 + 4];
+  std::memset(buffer, '#', sizeof buffer);
+  TextBuilder text(buffer, 8);
+  text.Append("abc").AppendFormat("%d", 12345).Append("zz");
+  EXPECT_STREQ("abc1234", buffer);
+  EXPECT_TRUE(text.Truncated());
+  EXPECT_EQ(7u, text.Length());
+  EXPECT_EQ('#', buffer[8]) << "nothing written past the capacity";
+  TextBuilder empty(buffer, 8);
+  empty.Append(nullptr);
+  EXPECT_STREQ("", buffer);
+  EXPECT_FALSE(empty.Truncated());
 }
 
 TEST(FallbackText, NetworkTableAndRanges) {

@@ -36,9 +36,10 @@ TEST(ReportError, ShowsComposedTextWithCaptionAndIcon) {
   EXPECT_EQ(IDOK, result);
   EXPECT_EQ("Drowsel/Plus", answerer.Seen().caption);
   EXPECT_TRUE(answerer.Seen().hasIcon);
-  EXPECT_EQ(ComposeReportText(ReportPrefix | ReportSupport, "Invalid options applied -- bad pointer.", nullptr, 0,
-                              nullptr),
-            answerer.Seen().text);
+  char expected[kReportTextSize];
+  ComposeReportText(expected, sizeof expected, ReportPrefix | ReportSupport, "Invalid options applied -- bad pointer.",
+                    nullptr, 0, nullptr);
+  EXPECT_EQ(expected, answerer.Seen().text);
 }
 
 TEST(ReportError, ZeroCodeMeansTheThreadsLastError) {
