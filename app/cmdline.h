@@ -2,6 +2,25 @@
 #ifndef NAPKEY_APP_CMDLINE_H
 #define NAPKEY_APP_CMDLINE_H
 
+enum CommandKeyword {
+  kCommandNone = 0,  // not a keyword: show the help text
+  kCommandOn,
+  kCommandOff,
+  kCommandNow,
+  kCommandLogoff,
+  kCommandRestart,
+  kCommandReboot,
+  kCommandShutdown,
+  kCommandDos,
+};
+
 extern const char kCommandLineHelpText[];
+
+// The keyword the whole command line names, letter case ignored; anything
+// more (a blank, a slash, a second word) makes it no keyword.
+CommandKeyword MatchCommandKeyword(const char* commandLine);
+
+// The Fast Exit action of a keyword (1..5), 0 for the others.
+int FastExitActionOf(CommandKeyword keyword);
 
 #endif

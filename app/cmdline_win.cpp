@@ -2,13 +2,52 @@
 
 #include "app/cmdline.h"
 #include "app/errortext.h"
+#include "app/messages.h"
+#include "exit/fastexit_win.h"
+
+namespace {
+
+bool SystemSaverActive() {
+  BOOL active = FALSE;
+  SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+  return active != FALSE;
+}
+
+// Sets the flag for this Windows session only: no profile update, no broadcast.
+void SetSaverActiveDirectly(bool active) {
+  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? TRUE : FALSE, nullptr, 0);
+}
+
+}  // namespace
 
 void RunCommandLine(HWND instanceWindow, const char* commandLine) {
-  (void)instanceWindow;
-  (void)commandLine;
-  // TODO(RunCommandLine): the keywords (on, off, now, logoff, restart, reboot,
-  // shutdown, dos) are not acted on yet; every argument gets the help box.
-  ShowCommandLineHelp();
+  const bool active = SystemSaverActive();
+  const CommandKeyword keyword = MatchCommandKeyword(commandLine);
+  switch (keyword) {
+    case kCommandOn:
+    case kCommandOff: {
+      const bool wanted = keyword == kCommandOn;
+      if (active == wanted) return;
+      // A running instance toggles its own record, so its bar and icons follow.
+      if (instanceWindow)
+        SendMessageA(instanceWindow, WM_NAPKEY_TOGGLE_SAVER, 0, 0);
+      else
+        SetSaverActiveDirectly(wanted);
+      return;
+    }
+    case kCommandNow:
+      if (instanceWindow)
+        SendMessageA(instanceWindow, WM_NAPKEY_START_SAVER, 0, 0);
+      else
+        SendMessageA(GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+      return;
+    case kCommandNone:
+      ShowCommandLineHelp();
+      return;
+    default:
+      DoFastExit(FastExitActionOf(keyword), instanceWindow);
+      return;
+  }
 }
 
 void ShowCommandLineHelp() {

@@ -4,8 +4,16 @@
 
 #include <windows.h>
 
-// Runs the choice dialog; returns the chosen action, 0 when cancelled.
+INT_PTR CALLBACK FastExitDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Runs the choice dialog; returns the chosen action code, 0 when cancelled.
 INT_PTR RunFastExitDialog(HWND owner);
+
+// Performs action 1..5 (restart Windows 95, reboot, log off, shut down, exit
+// to MS-DOS mode); other codes do nothing.
 void DoFastExit(int action, HWND owner);
+void ExitWindowsWith(UINT flags, HWND owner);
+BOOL EnableShutdownPrivilege();
+void RestartWindows95(HWND owner);
+void ExitToDos(HWND owner);
 
 #endif

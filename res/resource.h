@@ -35,6 +35,12 @@
 
 // Fast Exit choice dialog.
 #define IDD_FAST_EXIT 2015
+#define IDC_FAST_EXIT_SHUTDOWN 1501
+#define IDC_FAST_EXIT_REBOOT 1502
+#define IDC_FAST_EXIT_LOGOFF 1503
+#define IDC_FAST_EXIT_RESTART95 1504
+#define IDC_FAST_EXIT_DOS 1505
+#define IDC_FAST_EXIT_HELP 1015
 
 // Screen Saver Properties dialog.
 #define IDD_SAVER_PROPERTIES 2017

@@ -1,4 +1,153 @@
 #include "saver/launch_win.h"
 
-// TODO(LaunchSaver): starting the saver is not built yet.
-void LaunchSaver(HWND, const char*, LaunchMode) {}
+#include "app/errortext.h"
+#include "app/platform_win.h"
+#include "app/report_win.h"
+#include "saver/saverstate_win.h"
+
+namespace {
+
+constexpr DWORD kMouseRestStepMs = 100;
+constexpr DWORD kMouseRestGiveUpMs = 1500;
+
+// Every saver process starts the same way; the caller closes the handles.
+// A command line that could not be composed (too long) fails like a start.
+BOOL StartSaverProcess(bool composed, char* commandLine, PROCESS_INFORMATION* process) {
+  ZeroMemory(process, sizeof *process);
+  if (!composed) {
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return FALSE;
+  }
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  return CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE, CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr,
+                        &startup, process);
+}
+
+void CloseProcessHandles(PROCESS_INFORMATION* process) {
+  if (process->hThread) CloseHandle(process->hThread);
+  if (process->hProcess) CloseHandle(process->hProcess);
+  process->hThread = process->hProcess = nullptr;
+}
+
+void ReportStartFailure(HWND owner, const char* message, DWORD error) {
+  ReportError(owner, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND, message, "CreateProcess", error);
+}
+
+// Window handles are 32-bit values on every Windows, also in 64-bit code.
+long HandleNumber(HWND window) { return static_cast<long>(static_cast<LONG>(reinterpret_cast<LONG_PTR>(window))); }
+
+bool SamePoint(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
+
+// A saver started while the mouse still moves would end at once: wait until
+// it has rested for 200 ms, at most 1.5 s.
+bool WaitForMouseRest() {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    POINT first, second;
+    GetCursorPos(&first);
+    Sleep(kMouseRestStepMs);
+    GetCursorPos(&second);
+    if (SamePoint(first, second)) {
+      Sleep(kMouseRestStepMs);
+      GetCursorPos(&second);
+      if (SamePoint(first, second)) return true;
+    }
+    if (GetTickCount() - start >= kMouseRestGiveUpMs) return false;
+  }
+}
+
+// Keeps the thread's windows alive while the saver runs; the owner stays
+// disabled so that its buttons cannot be used meanwhile.
+void WaitForProcess(HWND owner, HANDLE process) {
+  EnableWindow(owner, FALSE);
+  for (;;) {
+    const DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT);
+    if (result != WAIT_OBJECT_0 + 1) break;  // the saver ended, or the wait itself failed
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (owner && IsDialogMessageA(owner, &message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  EnableWindow(owner, TRUE);
+  SetForegroundWindow(owner);
+}
+
+}  // namespace
+
+BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode) {
+  char caption[64];
+  LaunchCaption(mode, caption, sizeof caption);
+
+  char saverPath[MAX_PATH];
+  if (path) {
+    lstrcpynA(saverPath, path, MAX_PATH);
+  } else if (ReadSelectedSaver(saverPath, MAX_PATH) != Selected) {
+    char text[256];
+    NoSaverSelectedText(GetPlatformLevel(), text, sizeof text);
+    MessageBoxA(owner, text, caption, MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+    return FALSE;
+  }
+
+  const bool nt = GetPlatformKind() == PlatformNT;
+  if (nt && mode != LaunchSetup && !WaitForMouseRest()) {
+    MessageBeep(0xFFFFFFFF);
+    return FALSE;
+  }
+  if (nt && mode == LaunchRun) {
+    SendMessageA(owner, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    return TRUE;
+  }
+
+  char commandLine[MAX_PATH + 8];
+  PROCESS_INFORMATION process;
+  if (!StartSaverProcess(SaverCommandLine(saverPath, mode, commandLine, sizeof commandLine), commandLine,
+                         &process)) {
+    const DWORD error = GetLastError();
+    char message[128];
+    LaunchFailureText(mode, message, sizeof message);
+    ReportStartFailure(owner, message, error);
+    return FALSE;
+  }
+  if (LaunchWaits(mode)) WaitForProcess(owner, process.hProcess);
+  CloseProcessHandles(&process);
+  return TRUE;
+}
+
+BOOL PreviewSaverInWindow(HWND window, const char* path) {
+  if (!path) return FALSE;
+  char commandLine[MAX_PATH + 32];
+  PROCESS_INFORMATION process;
+  const bool composed =
+      PreviewCommandLine(path, HandleNumber(window), commandLine, sizeof commandLine);
+  if (!StartSaverProcess(composed, commandLine, &process)) {
+    const DWORD error = GetLastError();
+    char message[MAX_PATH + 64];
+    PreviewFailureText(path, message, sizeof message);
+    ReportStartFailure(window, message, error);
+    return FALSE;
+  }
+  CloseProcessHandles(&process);
+  return TRUE;
+}
+
+BOOL ChangeSaverPassword(HWND owner, const char* path) {
+  if (!path || GetPlatformKind() == PlatformNT) return FALSE;
+  char commandLine[MAX_PATH + 32];
+  PROCESS_INFORMATION process;
+  const bool composed = PasswordCommandLine(path, HandleNumber(owner), commandLine, sizeof commandLine);
+  if (!StartSaverProcess(composed, commandLine, &process)) {
+    const DWORD error = GetLastError();
+    char message[MAX_PATH + 64];
+    PasswordFailureText(path, message, sizeof message);
+    ReportStartFailure(owner, message, error);
+    return FALSE;
+  }
+  CloseProcessHandles(&process);
+  return TRUE;
+}

@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
-enum LaunchMode { LaunchRun = 0, LaunchTest = 1, LaunchConfigure = 2 };
+#include "saver/launchtext.h"
 
-void LaunchSaver(HWND owner, const char* saverPath, LaunchMode mode);
+// Non-zero when the saver was started (or, on Windows NT in LaunchRun, when
+// the system was asked to start it). path null: the selected saver.
+BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode);
+BOOL PreviewSaverInWindow(HWND window, const char* path);
+BOOL ChangeSaverPassword(HWND owner, const char* path);
 
 #endif

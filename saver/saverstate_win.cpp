@@ -3,11 +3,18 @@
 #include "app/errortext.h"
 #include "app/platform_win.h"
 #include "app/userxface.h"
+#include "saver/registry_win.h"
 
 namespace {
 
 SaverState g_saver;
 UINT_PTR g_watchdogTimer = 0;
+DesktopKey* g_desktopKey = nullptr;  // from first use to ShutdownSaverState
+
+DesktopKey* Desktop() {
+  if (!g_desktopKey) g_desktopKey = new DesktopKey(OpenReadWrite);
+  return g_desktopKey;
+}
 
 const char kBootSection[] = "boot";
 const char kSaverKey[] = "SCRNSAVE.EXE";
@@ -29,6 +36,17 @@ UINT WatchdogInterval(UINT timeoutSeconds) {
 }  // namespace
 
 const SaverState& CurrentSaverState() { return g_saver; }
+
+long GetSaverPassword() {
+  long flag = 0;
+  DesktopKey* key = Desktop();
+  if (!key || !key->GetPasswordFlag(&flag)) return 0;
+  return flag;
+}
+
+void SetSaverPassword(long flag) {
+  if (DesktopKey* key = Desktop()) key->SetPasswordFlag(flag);
+}
 
 // Run-time change only: the stored setting stays as it was, so the saver
 // comes back on its own when Windows restarts.
@@ -136,6 +154,8 @@ void SyncSaverState(bool adoptSystemFlag) {
 void ShutdownSaverState() {
   if (g_saver.saverPath[0] != '\0') SetSaverActive(1);
   ArmSaverWatchdog(false);
+  delete g_desktopKey;
+  g_desktopKey = nullptr;
 }
 
 void ArmSaverWatchdog(bool arm) {

@@ -16,6 +16,11 @@ const SaverState& CurrentSaverState();
 
 enum SelectedSaverResult { Selected = 0, NoneSelected = 1, NotSet = 2 };
 
+// The password-protection flag; 0 when it cannot be read.
+long GetSaverPassword();
+// Silently does nothing when the key can only be read.
+void SetSaverPassword(long flag);
+
 void SetSaverActive(UINT flag);
 void SetSaverTimeout(UINT seconds);
 void SetSaverActiveAndTimeout(UINT flag, UINT seconds);

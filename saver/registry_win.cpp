@@ -1,0 +1,98 @@
+#include "saver/registry_win.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/platform_win.h"
+#include "saver/regnumber.h"
+
+namespace {
+
+HKEY RootKey(int index) {
+  switch (index) {
+    case RootLocalMachine: return HKEY_LOCAL_MACHINE;
+    case RootCurrentUser: return HKEY_CURRENT_USER;
+    case RootUsers: return HKEY_USERS;
+    case RootClassesRoot: return HKEY_CLASSES_ROOT;
+    default: return nullptr;
+  }
+}
+
+// Windows NT keeps the flag as text under its own name.
+const char* PasswordValueName() {
+  return GetPlatformKind() == PlatformNT ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword";
+}
+
+}  // namespace
+
+RegistryKey::RegistryKey(int rootIndex, const char* name, int openMode) : root(RootKey(rootIndex)) {
+  if (name) {
+    const size_t length = std::strlen(name);
+    subKeyName = new char[length + 1];
+    if (subKeyName) std::memcpy(subKeyName, name, length + 1);
+  }
+  if (!root || !subKeyName) return;
+  if (openMode == OpenReadWrite) {
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(root, subKeyName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &key,
+                        &disposition) == ERROR_SUCCESS)
+      openState = OpenReadWrite;
+  }
+  if (openState == OpenNothing && openMode != OpenNothing) {
+    if (RegOpenKeyExA(root, subKeyName, 0, KEY_READ, &key) == ERROR_SUCCESS) openState = OpenRead;
+  }
+  if (openState == OpenNothing) key = nullptr;
+}
+
+RegistryKey::~RegistryKey() {
+  delete[] subKeyName;
+  if (openState != OpenNothing && key) RegCloseKey(key);
+  key = nullptr;
+}
+
+BOOL RegistryKey::SetValue(const char* valueName, long number, BOOL asText) {
+  if (openState != OpenReadWrite) return FALSE;
+  if (asText) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%ld", number);
+    return RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                          static_cast<DWORD>(std::strlen(text) + 1)) == ERROR_SUCCESS;
+  }
+  const DWORD value = static_cast<DWORD>(number);
+  return RegSetValueExA(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+         ERROR_SUCCESS;
+}
+
+BOOL RegistryKey::QueryValue(const char* valueName, long* number) {
+  if (openState == OpenNothing || !number) return FALSE;
+  DWORD type = 0;
+  BYTE small[4];
+  DWORD size = sizeof small;
+  const LONG result = RegQueryValueExA(key, valueName, nullptr, &type, small, &size);
+  if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) return FALSE;
+  if (type == REG_DWORD) {
+    if (result != ERROR_SUCCESS || size != sizeof(DWORD)) return FALSE;
+    DWORD value;
+    std::memcpy(&value, small, sizeof value);
+    *number = static_cast<long>(static_cast<LONG>(value));
+    return TRUE;
+  }
+  if (type != REG_SZ) return FALSE;
+  // Read again with room to spare: a stored string need not be terminated.
+  const DWORD room = size + 5;
+  char* text = new char[room];
+  if (!text) return FALSE;
+  std::memset(text, 0, room);
+  DWORD textSize = room;
+  const BOOL ok = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(text), &textSize) ==
+                  ERROR_SUCCESS;
+  if (ok) *number = ParseRegistryNumber(text, textSize < room ? textSize : room);
+  delete[] text;
+  return ok;
+}
+
+BOOL DesktopKey::SetPasswordFlag(long flag) {
+  return SetValue(PasswordValueName(), flag, GetPlatformKind() == PlatformNT);
+}
+
+BOOL DesktopKey::GetPasswordFlag(long* flag) { return QueryValue(PasswordValueName(), flag); }

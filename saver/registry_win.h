@@ -1,0 +1,37 @@
+// An owned registry key, and the desktop key that holds the saver's
+// password-protection flag.
+#ifndef NAPKEY_SAVER_REGISTRY_WIN_H
+#define NAPKEY_SAVER_REGISTRY_WIN_H
+
+#include <windows.h>
+
+enum RegistryRoot { RootLocalMachine = 0, RootCurrentUser = 1, RootUsers = 2, RootClassesRoot = 3 };
+enum KeyOpenMode { OpenNothing = 0, OpenRead = 1, OpenReadWrite = 2 };
+
+class RegistryKey {
+ public:
+  // Mode 2 falls back to read-only access when the key cannot be written.
+  RegistryKey(int rootIndex, const char* subKeyName, int openMode);
+  ~RegistryKey();
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+
+  BOOL SetValue(const char* valueName, long number, BOOL asText);
+  BOOL QueryValue(const char* valueName, long* number);
+  int OpenState() const { return openState; }
+
+ private:
+  HKEY root = nullptr;
+  HKEY key = nullptr;
+  char* subKeyName = nullptr;
+  int openState = OpenNothing;
+};
+
+class DesktopKey : public RegistryKey {
+ public:
+  explicit DesktopKey(int openMode) : RegistryKey(RootCurrentUser, "Control Panel\\Desktop", openMode) {}
+  BOOL SetPasswordFlag(long flag);
+  BOOL GetPasswordFlag(long* flag);
+};
+
+#endif
