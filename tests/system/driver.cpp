@@ -10,6 +10,11 @@ namespace driver {
 namespace {
 
 std::string g_napkeyExe;
+std::string g_fixturesDir;
+
+// Files the tests leave next to the fixtures or in the Windows directory.
+const char* const kScratchFiles[] = {"testsaver.log", "exitrec\\exitrequests.log", "exitrec\\exit.refuse",
+                                     "exitrec\\privilege.refuse"};
 
 void SetStringValue(HKEY root, const char* subKey, const char* name, const char* value) {
   HKEY key;
@@ -55,6 +60,84 @@ void KillStrayInstances() {
 
 const std::string& NapkeyExe() { return g_napkeyExe; }
 void SetNapkeyExe(const std::string& path) { g_napkeyExe = path; }
+const std::string& FixturesDir() { return g_fixturesDir; }
+void SetFixturesDir(const std::string& path) { g_fixturesDir = path; }
+std::string FixturePath(const char* name) { return g_fixturesDir + "\\" + name; }
+std::string RecordingNapkeyExe() { return FixturePath("exitrec\\napkey.exe"); }
+std::string TestSaverPath() { return FixturePath("testsaver.scr"); }
+
+void SelectSaverInSystemIni(const char* value) {
+  WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", value, "system.ini");
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, "system.ini");
+}
+
+std::string SaverInSystemIni() {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, "system.ini");
+  char value[MAX_PATH] = "";
+  GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", value, sizeof value, "system.ini");
+  return value;
+}
+
+std::vector<std::string> ReadLog(const std::string& path) {
+  std::vector<std::string> lines;
+  FILE* file = fopen(path.c_str(), "rb");
+  if (!file) return lines;
+  char line[1024];
+  while (fgets(line, sizeof line, file)) {
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    lines.push_back(text);
+  }
+  fclose(file);
+  return lines;
+}
+
+namespace {
+BOOL CALLBACK CloseSaverWindow(HWND window, LPARAM closed) {
+  char name[32];
+  if (GetClassNameA(window, name, sizeof name) && strcmp(name, "TestSaver") == 0) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ++*reinterpret_cast<int*>(closed);
+  }
+  return TRUE;
+}
+}  // namespace
+
+void CloseTestSavers() {
+  int closed = 0;
+  EnumWindows(CloseSaverWindow, reinterpret_cast<LPARAM>(&closed));
+  if (closed) harness::PumpFor(200);
+}
+
+HWND FocusOfThread(HWND window) {
+  GUITHREADINFO info;
+  ZeroMemory(&info, sizeof info);
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void SendWithoutWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result;
+  SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 200, &result);
+}
+
+// Under Wine with the X11 driver, a program that has a display reads the
+// saver flag from the X server's screen-saver timeout, while the stored
+// setting is what a new process without a display (spiquery.exe) reads. A
+// short-lived process that sets the flag may end before its request reaches
+// the X server, so the two can disagree. Tests therefore set the state they
+// start from here, in a process that lives on and pumps its messages (which
+// flushes the request), and read results through spiquery.exe.
+void SetSaverFlag(bool active) {
+  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? TRUE : FALSE, nullptr, 0);
+  harness::PumpFor(50);
+}
+
+void BroadcastSettingChange() {
+  DWORD_PTR result;
+  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETSCREENSAVEACTIVE, 0, SMTO_ABORTIFHUNG, 5000, &result);
+}
 
 void SetWindowsVersion(const char* mode) {
   SetStringValue(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\napkey.exe", "Version", mode);
@@ -78,8 +161,14 @@ void ResetSystem(const char* mode, const char* iniContents) {
     fputs(iniContents, file);
     fclose(file);
   }
-  WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", nullptr, "system.ini");
-  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, 0);
+  CloseTestSavers();
+  SelectSaverInSystemIni(nullptr);
+  SetSaverFlag(true);
+  for (const char* name : kScratchFiles) DeleteFileA(FixturePath(name).c_str());
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  for (const char* name : {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF"})
+    DeleteFileA((std::string(windows) + "\\" + name).c_str());
 }
 
 // Drops this process's cached copy of napkey.ini, which napkey.exe may have
@@ -103,9 +192,22 @@ void MarkStartedBefore() {
 }
 
 bool SystemSaverActive() {
-  BOOL active = FALSE;
-  SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-  return active != FALSE;
+  std::string commandLine = "\"" + FixturePath("spiquery.exe") + "\"";
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info;
+  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    ADD_FAILURE() << "cannot start " << commandLine;
+    return false;
+  }
+  WaitForSingleObject(info.hProcess, 10000);
+  DWORD code = 2;
+  GetExitCodeProcess(info.hProcess, &code);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  EXPECT_TRUE(code == 0 || code == 1) << "spiquery.exe failed: " << code;
+  return code == 1;
 }
 
 Napkey::~Napkey() {
@@ -118,8 +220,8 @@ Napkey::~Napkey() {
   }
 }
 
-bool Napkey::Start(const char* arguments) {
-  std::string commandLine = "\"" + g_napkeyExe + "\"";
+bool Napkey::Start(const char* arguments, const std::string& exe) {
+  std::string commandLine = "\"" + (exe.empty() ? g_napkeyExe : exe) + "\"";
   if (arguments && *arguments) commandLine += std::string(" ") + arguments;
   STARTUPINFOA startup;
   ZeroMemory(&startup, sizeof startup);

@@ -7,14 +7,33 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "dialogs.h"
 
 namespace driver {
 
-// Path of the napkey.exe under test (first non-gtest argument).
+// Path of the napkey.exe under test (first non-gtest argument) and of the
+// folder of test programs (second argument).
 const std::string& NapkeyExe();
 void SetNapkeyExe(const std::string& path);
+const std::string& FixturesDir();
+void SetFixturesDir(const std::string& path);
+// napkey.exe built with the session-ending calls recorded (see exitrecorder.cpp).
+std::string RecordingNapkeyExe();
+std::string FixturePath(const char* name);
+
+// The logging test saver, selected in system.ini [boot] SCRNSAVE.EXE.
+std::string TestSaverPath();
+void SelectSaverInSystemIni(const char* value);  // null removes the entry
+std::string SaverInSystemIni();
+// Lines a fixture wrote to its log (fixtures dir or the given folder).
+std::vector<std::string> ReadLog(const std::string& path);
+// Closes every window of the test saver.
+void CloseTestSavers();
+
+// The focused control of the thread that owns `window`.
+HWND FocusOfThread(HWND window);
 
 // The Windows version Wine reports to napkey.exe: "win95", "nt40", "win10",
 // and, for the old shell without taskbar icons, "win31" (Win32s 3.10) and
@@ -33,7 +52,18 @@ int IniInt(const char* section, const char* key, int fallback);
 // The first start of the program is over once this key is there.
 void MarkStartedBefore();
 
+// The saver flag as a newly started process sees it (under Wine a running
+// process, this one included, keeps a cached copy until a broadcast).
 bool SystemSaverActive();
+// Sends a message and returns soon, while the receiver may still be busy
+// with it (for messages that cannot be posted, such as WM_SETTINGCHANGE, whose
+// handling opens a message box).
+void SendWithoutWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Sets the saver flag from this long-running process, so that it reaches the
+// display too (see SetSaverFlag in driver.cpp).
+void SetSaverFlag(bool active);
+// Announces a settings change to every window, as Control Panel does.
+void BroadcastSettingChange();
 
 class Napkey {
  public:
@@ -42,7 +72,7 @@ class Napkey {
   Napkey(const Napkey&) = delete;
   Napkey& operator=(const Napkey&) = delete;
 
-  bool Start(const char* arguments = "");
+  bool Start(const char* arguments = "", const std::string& exe = std::string());
   // The main window (class "Napkey") of this process; null when none came.
   HWND WaitMainWindow(DWORD timeoutMs = 10000);
   // Exit code once the process ended; STILL_ACTIVE when it did not in time.

@@ -3,14 +3,19 @@
 
 #include <cstdio>
 
+#include <windows.h>
+
 #include "driver.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: napkey_system_tests [gtest flags] PATH\\TO\\napkey.exe\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: napkey_system_tests [gtest flags] NAPKEY.EXE FIXTURES-FOLDER\n");
     return 2;
   }
   driver::SetNapkeyExe(argv[1]);
+  driver::SetFixturesDir(argv[2]);
+  // A process that owns a window receives (and may send) settings broadcasts.
+  CreateWindowExA(0, "static", "napkey system tests", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   return RUN_ALL_TESTS();
 }

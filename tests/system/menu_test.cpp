@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "driver.h"
-#include "menuspy.h"
+#include "msgspy.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ struct MenuItem {
 // Opens the popup menu through its message, reads its items as shown, and
 // closes it again as a user would, with Esc.
 std::vector<harness::SpiedMenuItem> ShowPopup(HWND main, DWORD pid) {
-  harness::MenuSpy spy(main);
+  harness::MessageSpy spy(main);
   EXPECT_TRUE(spy.Ok()) << "menu spy not hooked";
   PostMessageA(main, kPopupMenuMessage, 0, 0);
   std::vector<harness::SpiedMenuItem> items;

@@ -1,0 +1,54 @@
+// Watches messages that another process receives. A window-procedure hook
+// DLL (msgspy.dll) is loaded into that process by the system and copies what
+// it sees into shared memory: the items of every popup menu about to show
+// (id, state, text), the WM_SYSCOMMAND requests and the program's own
+// messages WM_APP+10 to WM_APP+18. Menus cannot be read
+// across processes under Wine, and a message sent to another program's
+// window leaves no other trace, so this is how a test sees them.
+#ifndef NAPKEY_TESTS_HARNESS_MSGSPY_H
+#define NAPKEY_TESTS_HARNESS_MSGSPY_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace harness {
+
+struct SpiedMenuItem {
+  UINT id = 0;
+  UINT state = 0;  // GetMenuState flags: MF_GRAYED, MF_DISABLED, MF_SEPARATOR...
+  std::string text;
+};
+
+class MessageSpy {
+ public:
+  // Hooks the thread that owns `window` (in any process).
+  explicit MessageSpy(HWND window);
+  ~MessageSpy();
+  MessageSpy(const MessageSpy&) = delete;
+  MessageSpy& operator=(const MessageSpy&) = delete;
+
+  bool Ok() const { return hook != nullptr && view != nullptr; }
+  // Waits for the next popup opened after the previous call.
+  bool WaitForPopup(DWORD timeoutMs, std::vector<SpiedMenuItem>* items);
+  struct Message {
+    UINT message;
+    UINT wParam;  // for WM_SYSCOMMAND, the command with its low four bits cleared
+  };
+  // The watched messages seen since the spy began, in order.
+  std::vector<Message> Messages() const;
+  // How many times `message` (with this wParam, unless anyWParam) was seen.
+  int Count(UINT message, UINT wParam = 0, bool anyWParam = true) const;
+
+ private:
+  HMODULE module = nullptr;
+  HHOOK hook = nullptr;
+  HANDLE mapping = nullptr;
+  char* view = nullptr;
+  LONG menusSeen = 0;
+};
+
+}  // namespace harness
+
+#endif

@@ -1,0 +1,71 @@
+// Loaded into the program under test by a WH_CALLWNDPROC hook; see msgspy.h.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "msgspy_shared.h"
+
+namespace {
+
+char* OpenShared(HANDLE* mapping) {
+  *mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, MSGSPY_MAPPING_NAME);
+  if (!*mapping) return nullptr;
+  char* view = static_cast<char*>(MapViewOfFile(*mapping, FILE_MAP_WRITE, 0, 0, MSGSPY_SIZE));
+  if (!view) CloseHandle(*mapping);
+  return view;
+}
+
+void CloseShared(HANDLE mapping, char* view) {
+  UnmapViewOfFile(view);
+  CloseHandle(mapping);
+}
+
+void RecordMenu(HMENU menu) {
+  HANDLE mapping;
+  char* view = OpenShared(&mapping);
+  if (!view) return;
+  char* out = view + MSGSPY_MENU_TEXT;
+  size_t room = MSGSPY_SIZE - MSGSPY_MENU_TEXT - 1;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count && room > 0; ++i) {
+    char text[128] = "";
+    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    const UINT id = GetMenuItemID(menu, i);
+    const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+    const int written = std::snprintf(out, room, "%u\t%u\t%s\n", id, state, text);
+    if (written < 0 || static_cast<size_t>(written) >= room) break;
+    out += written;
+    room -= static_cast<size_t>(written);
+  }
+  *out = '\0';
+  InterlockedIncrement(reinterpret_cast<LONG*>(view + MSGSPY_MENU_SEQUENCE));
+  CloseShared(mapping, view);
+}
+
+void RecordMessage(UINT message, WPARAM wParam) {
+  HANDLE mapping;
+  char* view = OpenShared(&mapping);
+  if (!view) return;
+  const LONG index = InterlockedIncrement(reinterpret_cast<LONG*>(view + MSGSPY_MESSAGE_COUNT)) - 1;
+  if (index < MSGSPY_MAX_MESSAGES) {
+    UINT* pair = reinterpret_cast<UINT*>(view + MSGSPY_MESSAGES) + 2 * index;
+    pair[0] = message;
+    pair[1] = static_cast<UINT>(message == WM_SYSCOMMAND ? (wParam & 0xFFF0) : wParam);
+  }
+  CloseShared(mapping, view);
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION) {
+    const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (message->message == WM_INITMENUPOPUP) RecordMenu(reinterpret_cast<HMENU>(message->wParam));
+    if (message->message == WM_SYSCOMMAND || (message->message >= WM_APP + 10 && message->message <= WM_APP + 18))
+      RecordMessage(message->message, message->wParam);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

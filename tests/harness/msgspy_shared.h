@@ -1,0 +1,19 @@
+// The shared-memory layout written by msgspy.dll and read by MessageSpy.
+#ifndef NAPKEY_TESTS_HARNESS_MSGSPY_SHARED_H
+#define NAPKEY_TESTS_HARNESS_MSGSPY_SHARED_H
+
+#define MSGSPY_MAPPING_NAME "NapkeyTestMessageSpy"
+#define MSGSPY_SIZE 8192
+
+// LONG: raised after each popup menu is written.
+#define MSGSPY_MENU_SEQUENCE 0
+// LONG: how many watched messages were seen (WM_SYSCOMMAND and WM_APP+10 to
+// WM_APP+18); the first MSGSPY_MAX_MESSAGES are kept from offset 64 as pairs
+// of UINTs: the message, and its wParam (for WM_SYSCOMMAND, & 0xFFF0).
+#define MSGSPY_MESSAGE_COUNT 4
+#define MSGSPY_MESSAGES 64
+#define MSGSPY_MAX_MESSAGES 24
+// Text lines "id<TAB>state<TAB>text\n" of the last popup, zero-terminated.
+#define MSGSPY_MENU_TEXT 256
+
+#endif
