@@ -4,6 +4,8 @@
 # output) must never count as green.
 #   run-gtest.sh STATE_DIR TEST.exe [ARG...]   (absolute Unix paths are passed
 #   to the program as Windows paths)
+# With WINE_VERSION_MODE set (win95, nt40, win10...), Wine reports that
+# Windows version to the test program itself.
 set -u
 state="$(cd "${1:?state folder}" && pwd)"
 exe="${2:?test exe}"
@@ -22,7 +24,14 @@ for a in "$@"; do
   if [[ "$a" == /* ]]; then args+=("$(winepath -w "$a" 2>/dev/null)"); else args+=("$a"); fi
 done
 
-log="$state/$(basename "$exe" .exe).log"
+name="$(basename "$exe")"
+if [ -n "${WINE_VERSION_MODE:-}" ]; then
+  wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$name" /v Version /d "$WINE_VERSION_MODE" /f >/dev/null 2>&1
+else
+  wine reg delete "HKCU\\Software\\Wine\\AppDefaults\\$name" /f >/dev/null 2>&1
+fi
+
+log="$state/$(basename "$exe" .exe)${WINE_VERSION_MODE:+.$WINE_VERSION_MODE}.log"
 # Output goes to a file first: programs Wine starts in the background inherit
 # the handles and would otherwise keep ctest waiting.
 wine "$exe" --gtest_color=no "${args[@]}" >"$log" 2>&1
