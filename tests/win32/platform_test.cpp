@@ -3,6 +3,7 @@
 
 #include "app/about_win.h"
 #include "app/platform_win.h"
+#include "exit/fastexit_win.h"
 #include "app/userxface.h"
 #include "dialogs.h"
 #include "res/resource.h"
@@ -137,6 +138,43 @@ TEST(Help, PathIsNextToTheProgram) {
   expected = expected.substr(0, expected.rfind('\\') + 1) + "napkey.hlp";
   EXPECT_EQ(expected, GetHelpFilePath());
   CloseHelp();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FastExitChoice, TemplateAndResults) {
+  HWND choice = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FAST_EXIT), nullptr,
+                                   FastExitDlgProc, 0);
+  ASSERT_TRUE(choice);
+  EXPECT_EQ("Get Out Of Windows NOW!", harness::WindowText(choice));
+  ExpectPlaced(choice, IDC_FAST_EXIT_SHUTDOWN, 3, 3, 78, 36);
+  ExpectPlaced(choice, IDC_FAST_EXIT_REBOOT, 3, 42, 78, 36);
+  ExpectPlaced(choice, IDC_FAST_EXIT_LOGOFF, 84, 3, 78, 23);
+  ExpectPlaced(choice, IDC_FAST_EXIT_RESTART95, 84, 29, 78, 23);
+  ExpectPlaced(choice, IDC_FAST_EXIT_DOS, 84, 55, 78, 23);
+  ExpectPlaced(choice, IDC_FAST_EXIT_HELP, 3, 85, 78, 15);
+  ExpectPlaced(choice, IDCANCEL, 84, 85, 78, 15);
+  RECT client;
+  GetClientRect(choice, &client);
+  const RECT size = DialogUnits(choice, 0, 0, 165, 103);
+  EXPECT_EQ(size.right, client.right);
+  EXPECT_EQ(size.bottom, client.bottom);
+  DestroyWindow(choice);
+
+  // Each button's result, through the modal run the program uses.
+  g_instance = GetModuleHandleA(nullptr);
+  const struct {
+    int id;
+    INT_PTR result;
+  } kResults[] = {{IDC_FAST_EXIT_SHUTDOWN, 4}, {IDC_FAST_EXIT_REBOOT, 2}, {IDC_FAST_EXIT_LOGOFF, 3},
+                  {IDC_FAST_EXIT_RESTART95, 1}, {IDC_FAST_EXIT_DOS, 5},   {IDCANCEL, 0}};
+  for (const auto& button : kResults) {
+    harness::MessageBoxAnswerer presser(button.id);
+    EXPECT_EQ(button.result, RunFastExitDialog(nullptr)) << "button " << button.id;
+    presser.Join();
+  }
 }
 
 }  // namespace

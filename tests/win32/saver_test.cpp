@@ -340,3 +340,63 @@ TEST_F(LaunchWin32, StartFailuresAreReportedWithThePath) {
 }
 
 }  // namespace
+
+namespace {
+
+// Counts SC_SCREENSAVE requests that reach a window.
+LONG g_screenSaveRequests = 0;
+WNDPROC g_staticProc = nullptr;
+LRESULT CALLBACK CountScreenSave(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_SCREENSAVE) {
+    ++g_screenSaveRequests;
+    return 0;
+  }
+  return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
+}
+
+class RunOnWindowsNT : public LaunchWin32 {
+ protected:
+  void SetUp() override {
+    if (GetPlatformKind() != PlatformNT) GTEST_SKIP() << "the mouse-rest wait is Windows NT's";
+    LaunchWin32::SetUp();
+    g_screenSaveRequests = 0;
+    g_staticProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountScreenSave)));
+  }
+};
+
+TEST_F(RunOnWindowsNT, RestingMouseLetsTheSystemStartItsSaver) {
+  const DWORD start = GetTickCount();
+  EXPECT_TRUE(LaunchSaver(owner, nullptr, LaunchRun));
+  EXPECT_GE(GetTickCount() - start, 190u) << "the mouse must rest for 200 ms first";
+  EXPECT_EQ(1, g_screenSaveRequests);
+  harness::PumpFor(200);
+  EXPECT_TRUE(SaverLogLines().empty()) << "the program starts no process itself";
+}
+
+TEST_F(RunOnWindowsNT, MovingMouseGivesUpAfterOneAndAHalfSeconds) {
+  volatile bool moving = true;
+  HANDLE mover = CreateThread(
+      nullptr, 0,
+      [](void* param) -> DWORD {
+        auto* keepMoving = static_cast<volatile bool*>(param);
+        for (int i = 0; *keepMoving; ++i) {
+          SetCursorPos(300 + (i % 50) * 4, 300);
+          Sleep(30);
+        }
+        return 0;
+      },
+      const_cast<bool*>(&moving), 0, nullptr);
+  const DWORD start = GetTickCount();
+  EXPECT_FALSE(LaunchSaver(owner, nullptr, LaunchRun));
+  const DWORD elapsed = GetTickCount() - start;
+  moving = false;
+  WaitForSingleObject(mover, INFINITE);
+  CloseHandle(mover);
+  EXPECT_GE(elapsed, 1500u);
+  EXPECT_LT(elapsed, 2500u);
+  EXPECT_EQ(0, g_screenSaveRequests);
+  EXPECT_TRUE(SaverLogLines().empty());
+}
+
+}  // namespace
