@@ -78,6 +78,17 @@ void WaitForProcess(HWND owner, HANDLE process) {
   SetForegroundWindow(owner);
 }
 
+// Starts a saver that runs on its own (preview, password); reports a failure.
+BOOL StartDetached(HWND owner, bool composed, char* commandLine, const char* failure) {
+  PROCESS_INFORMATION process;
+  if (!StartSaverProcess(composed, commandLine, &process)) {
+    ReportStartFailure(owner, failure, GetLastError());
+    return FALSE;
+  }
+  CloseProcessHandles(&process);
+  return TRUE;
+}
+
 }  // namespace
 
 BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode) {
@@ -122,32 +133,17 @@ BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode) {
 BOOL PreviewSaverInWindow(HWND window, const char* path) {
   if (!path) return FALSE;
   char commandLine[MAX_PATH + 32];
-  PROCESS_INFORMATION process;
-  const bool composed =
-      PreviewCommandLine(path, HandleNumber(window), commandLine, sizeof commandLine);
-  if (!StartSaverProcess(composed, commandLine, &process)) {
-    const DWORD error = GetLastError();
-    char message[MAX_PATH + 64];
-    PreviewFailureText(path, message, sizeof message);
-    ReportStartFailure(window, message, error);
-    return FALSE;
-  }
-  CloseProcessHandles(&process);
-  return TRUE;
+  char failure[MAX_PATH + 64];
+  PreviewFailureText(path, failure, sizeof failure);
+  return StartDetached(window, PreviewCommandLine(path, HandleNumber(window), commandLine, sizeof commandLine),
+                       commandLine, failure);
 }
 
 BOOL ChangeSaverPassword(HWND owner, const char* path) {
   if (!path || GetPlatformKind() == PlatformNT) return FALSE;
   char commandLine[MAX_PATH + 32];
-  PROCESS_INFORMATION process;
-  const bool composed = PasswordCommandLine(path, HandleNumber(owner), commandLine, sizeof commandLine);
-  if (!StartSaverProcess(composed, commandLine, &process)) {
-    const DWORD error = GetLastError();
-    char message[MAX_PATH + 64];
-    PasswordFailureText(path, message, sizeof message);
-    ReportStartFailure(owner, message, error);
-    return FALSE;
-  }
-  CloseProcessHandles(&process);
-  return TRUE;
+  char failure[MAX_PATH + 64];
+  PasswordFailureText(path, failure, sizeof failure);
+  return StartDetached(owner, PasswordCommandLine(path, HandleNumber(owner), commandLine, sizeof commandLine),
+                       commandLine, failure);
 }

@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include <cstdio>
+
 namespace harness {
 
 std::string WindowText(HWND window) {
@@ -16,6 +18,20 @@ std::string ClassName(HWND window) {
   char name[256];
   if (!GetClassNameA(window, name, sizeof name)) return std::string();
   return name;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return lines;
+  char line[1024];
+  while (std::fgets(line, sizeof line, file)) {
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    lines.push_back(text);
+  }
+  std::fclose(file);
+  return lines;
 }
 
 void PumpFor(DWORD milliseconds) {

@@ -15,6 +15,10 @@ namespace harness {
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 
+// The lines of a text file (a fixture's log), without line ends; none when
+// the file is missing.
+std::vector<std::string> ReadLines(const std::string& path);
+
 // Pumps this thread's messages for the given time.
 void PumpFor(DWORD milliseconds);
 

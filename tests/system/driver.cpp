@@ -78,19 +78,7 @@ std::string SaverInSystemIni() {
   return value;
 }
 
-std::vector<std::string> ReadLog(const std::string& path) {
-  std::vector<std::string> lines;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file) return lines;
-  char line[1024];
-  while (fgets(line, sizeof line, file)) {
-    std::string text = line;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    lines.push_back(text);
-  }
-  fclose(file);
-  return lines;
-}
+std::vector<std::string> ReadLog(const std::string& path) { return harness::ReadLines(path); }
 
 namespace {
 BOOL CALLBACK CloseSaverWindow(HWND window, LPARAM closed) {

@@ -20,19 +20,7 @@ namespace {
 std::string TestSaver() { return FixturesDir() + "\\testsaver.scr"; }
 std::string SaverLog() { return FixturesDir() + "\\testsaver.log"; }
 
-std::vector<std::string> SaverLogLines() {
-  std::vector<std::string> lines;
-  FILE* file = fopen(SaverLog().c_str(), "rb");
-  if (!file) return lines;
-  char line[1024];
-  while (fgets(line, sizeof line, file)) {
-    std::string text = line;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    lines.push_back(text);
-  }
-  fclose(file);
-  return lines;
-}
+std::vector<std::string> SaverLogLines() { return harness::ReadLines(SaverLog()); }
 
 BOOL CALLBACK CloseTestSaver(HWND window, LPARAM) {
   if (harness::ClassName(window) == "TestSaver") PostMessageA(window, WM_CLOSE, 0, 0);
