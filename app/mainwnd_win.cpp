@@ -68,20 +68,21 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 void OnMouseMove(HWND window) {
-  if (GetCapture() == window)
-    TrackDrag(kDragMove);
-  else
+  if (GetCapture() == window) {
+    if (UserXface* app = Existing()) app->TrackDrag(kDragMove);
+  } else {
     TooltipTrack(window, nullptr);
+  }
 }
 
 void OnLeftButtonDown(HWND window) {
   TooltipCancel();
   SetCapture(window);
-  TrackDrag(kDragStart);
+  if (UserXface* app = Existing()) app->TrackDrag(kDragStart);
 }
 
 void OnLeftButtonUp() {
-  TrackDrag(kDragEnd);
+  if (UserXface* app = Existing()) app->TrackDrag(kDragEnd);
   ReleaseCapture();
 }
 

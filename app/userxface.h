@@ -51,7 +51,10 @@ class UserXface {
 
   // Button bar.
   void LayoutBar();
+  void PositionBar();
   void QueryFreeArea();
+  void SetBarZOrder(HWND insertAfter);
+  void TrackDrag(int phase);
   void OnAppBarNotify(HWND window, WPARAM code, LPARAM parameter);
   void OnDrawItem(const DRAWITEMSTRUCT* item);
   // Taskbar icons and hot keys.

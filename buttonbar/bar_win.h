@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-// Drag phases passed to TrackDrag.
-enum DragPhase { kDragStart = 1, kDragMove = 2, kDragEnd = 4 };
+// Drag phases passed to UserXface::TrackDrag.
+enum DragPhase { kDragEndAlso = 0, kDragStart = 1, kDragMove = 2, kDragEnd = 4 };
+// UserXface::dragState values.
+enum DragState { kDragIdle = 0, kDragging = 2, kDragStepping = 3 };
 
-void TrackDrag(int phase);
 void PaintBarBorder(HDC dc, HWND window);
-void SetBarZOrder(HWND insertAfter);
 
 #endif

@@ -1,5 +1,48 @@
 #include "buttonbar/face_win.h"
 
+#include "app/userxface.h"
+#include "buttonbar/bargeometry.h"
+#include "res/resource.h"
+#include "saver/saverstate_win.h"
+#include "settings/options.h"
+
+namespace {
+
+// Picture where the mask is black, button face where it is white:
+// destination OR (pattern AND source).
+constexpr DWORD kMaskRop = 0x00EA02E9;
+
+int BitmapId(int faceId, int sizeClass) {
+  const int size = (sizeClass == 1 || sizeClass == 2) ? sizeClass : 0;
+  switch (faceId) {
+    case kButtonStart: return IDB_START_SMALL + size;
+    case kButtonFastExit: return IDB_FAST_EXIT_SMALL + size;
+    case kButtonProperties: return IDB_PROPERTIES_SMALL + size;
+    default: return IDB_TOGGLE_SMALL + size;
+  }
+}
+
+struct EdgeLine {
+  int color;
+  POINT points[4];
+  int count;
+};
+
+void DrawEdge(HDC dc, const EdgeLine* lines, int lineCount) {
+  HPEN previous = nullptr;
+  for (int i = 0; i < lineCount; ++i) {
+    HPEN pen = CreatePen(PS_SOLID, 0, GetSysColor(lines[i].color));
+    SelectObject(dc, pen);
+    if (previous) DeleteObject(previous);
+    Polyline(dc, lines[i].points, lines[i].count);
+    previous = pen;
+  }
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+  if (previous) DeleteObject(previous);
+}
+
+}  // namespace
+
 GdiHolder::~GdiHolder() { Reset(nullptr); }
 
 void GdiHolder::Reset(HGDIOBJ replacement) {
@@ -7,9 +50,85 @@ void GdiHolder::Reset(HGDIOBJ replacement) {
   object = replacement;
 }
 
-int ButtonFace::Load(int faceKind, int faceSizeClass) {
-  kind = faceKind;
-  sizeClass = faceSizeClass;
-  // TODO(ButtonFace::Load): the face bitmaps 101..112 come with the Button Bar artwork.
-  return 0;
+void ButtonFace::Load(int id, int size) {
+  Reset(nullptr);
+  faceId = id;
+  sizeClass = size;
+  pixelSize = ButtonPixelSize(size);
+  HBITMAP bitmap = LoadBitmapA(g_instance, MAKEINTRESOURCEA(BitmapId(id, size)));
+  SetBitmap(bitmap, (id == kButtonStart || id == kButtonFastExit || id == kButtonProperties) ? 1 : 2);
+}
+
+LONG ButtonFace::SetBitmap(HBITMAP bitmap, int frames) {
+  Reset(bitmap);
+  if (!bitmap) return 0;
+  BITMAP info;
+  if (!GetObjectA(bitmap, sizeof info, &info) || frames < 1) return 0;
+  frameHeight = info.bmHeight / 2;
+  frameWidth = info.bmWidth / frames;
+  return MAKELONG(frameWidth + inset, frameHeight + inset);
+}
+
+void ButtonFace::Paint(HDC dc) {
+  const int frame = (faceId == kButtonToggle && !saverEnabled) ? 1 : 0;
+  Draw(pressed, frame, dc, frameWidth + inset, frameHeight + inset);
+}
+
+BOOL ButtonFace::Draw(BOOL pushed, int frame, HDC dc, int width, int height) {
+  if (!object || inset >= width || inset >= height) return FALSE;
+  HDC memory = CreateCompatibleDC(dc);
+  if (!memory) return FALSE;
+  const int offset = pushed ? 2 : 1;  // a pushed picture moves one pixel right and down
+  HGDIOBJ oldBitmap = SelectObject(memory, object);
+  StretchBlt(dc, offset, offset, width - inset, height - inset, memory, frame * frameWidth, 0, frameWidth,
+             frameHeight, SRCCOPY);
+  HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  HGDIOBJ oldBrush = SelectObject(dc, face);
+  StretchBlt(dc, offset, offset, width - inset, height - inset, memory, frame * frameWidth, frameHeight, frameWidth,
+             frameHeight, kMaskRop);
+  SelectObject(dc, oldBrush);
+  DeleteObject(face);
+  SelectObject(memory, oldBitmap);
+  DeleteDC(memory);
+
+  const int W = width - 1, H = height - 1;
+  const EdgeLine raised[] = {
+      {COLOR_3DDKSHADOW, {{0, H}, {W, H}, {W, 0}, {W, 1}}, 4},
+      {COLOR_BTNSHADOW, {{1, H - 1}, {W - 1, H - 1}, {W - 1, 0}, {0, 0}}, 3},
+      {COLOR_3DHILIGHT, {{0, H - 1}, {0, 0}, {W, 0}, {0, 0}}, 3},
+  };
+  const EdgeLine sunken[] = {
+      {COLOR_3DDKSHADOW, {{0, H}, {0, 0}, {W + 1, 0}, {W, 0}}, 4},
+      {COLOR_BTNSHADOW, {{1, H - 1}, {1, 1}, {W, 1}, {0, 0}}, 3},
+      {COLOR_3DHILIGHT, {{1, H}, {W, H}, {W, 0}, {0, 0}}, 3},
+  };
+  DrawEdge(dc, pushed ? sunken : raised, 3);
+  return TRUE;
+}
+
+void SizeFacePreview(HWND dialog, int controlId, int sizeClass) {
+  HWND control = GetDlgItem(dialog, controlId);
+  if (!control) return;
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  const int side = ButtonPixelSize(sizeClass);
+  MoveWindow(control, rect.left, rect.bottom - side, side, side, FALSE);
+}
+
+void UserXface::OnDrawItem(const DRAWITEMSTRUCT* item) {
+  if (!item) return;
+  ButtonFace* face = nullptr;
+  switch (item->CtlID) {
+    case IDC_BAR_TOGGLE: face = &toggleFace; break;
+    case IDC_BAR_PROPERTIES: face = &propertiesFace; break;
+    case IDC_BAR_START: face = &startFace; break;
+    case IDC_BAR_FAST_EXIT: face = &fastExitFace; break;
+    default: return;
+  }
+  if (item->itemAction & ODA_SELECT) {
+    face->pressed = (item->itemState & ODS_SELECTED) ? TRUE : FALSE;
+    face->saverEnabled = CurrentSaverState().active ? TRUE : FALSE;
+  }
+  if (item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) face->Paint(item->hDC);
 }

@@ -13,21 +13,38 @@ class GdiHolder {
   GdiHolder& operator=(const GdiHolder&) = delete;
 
   HGDIOBJ Object() const { return object; }
-  void Reset(HGDIOBJ replacement);
 
  protected:
+  void Reset(HGDIOBJ replacement);
   HGDIOBJ object = nullptr;
 };
 
-// The picture of one bar button.
+// The picture of one bar button: a bitmap whose upper half is the picture and
+// lower half its mask, one or two frames wide.
 class ButtonFace : public GdiHolder {
  public:
-  ~ButtonFace() override = default;
-  // Loads the face bitmap for a button kind (1, 2, 4 or 8) in a size class.
-  int Load(int kind, int sizeClass);
+  // Loads the bitmap for a face (1, 2, 4 or 8) in a size class (0, 1, 2).
+  void Load(int faceId, int sizeClass);
+  void SetSizeClass(int sizeClass) { Load(faceId, sizeClass); }
+  // Takes ownership; returns the button size packed as MAKELONG(width, height),
+  // 0 for no bitmap.
+  LONG SetBitmap(HBITMAP bitmap, int frames);
+  // The whole button at its natural size.
+  void Paint(HDC dc);
+  BOOL Draw(BOOL pushed, int frame, HDC dc, int width, int height);
 
-  int kind = 0;
+  int frameWidth = 0;
+  int frameHeight = 0;
+  int inset = 3;
+  int faceId = 1;
+  BOOL pressed = FALSE;
+  BOOL saverEnabled = FALSE;
   int sizeClass = 0;
+  int pixelSize = 18;
 };
+
+// Makes a dialog control a square button preview of the size class, keeping
+// its left and bottom edges.
+void SizeFacePreview(HWND dialog, int controlId, int sizeClass);
 
 #endif

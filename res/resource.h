@@ -9,6 +9,12 @@
 #define IDI_SAVER_DISABLED 51
 #define IDI_FAST_EXIT 52
 
+// Button faces: picture above its mask, in three sizes (small, medium, large).
+#define IDB_START_SMALL 101
+#define IDB_TOGGLE_SMALL 104
+#define IDB_PROPERTIES_SMALL 107
+#define IDB_FAST_EXIT_SMALL 110
+
 // Main window buttons (also their command ids).
 #define IDC_BAR_TOGGLE 1001
 #define IDC_BAR_PROPERTIES 1002

@@ -3,13 +3,20 @@
 #include <shellapi.h>
 
 #include "app/userxface.h"
+#include "saver/saverstate_win.h"
 
 // TODO(UpdateTaskbarIcons): the icons are not added yet.
 void UserXface::UpdateTaskbarIcons() {}
 
-// TODO(RefreshSaverState): the icon, button text and face do not follow the
-// saver state yet.
-void UserXface::RefreshSaverState() {}
+void UserXface::RefreshSaverState() {
+  UpdateTaskbarIcons();
+  const BOOL active = CurrentSaverState().active ? TRUE : FALSE;
+  toggleFace.pressed = FALSE;
+  toggleFace.saverEnabled = active;
+  SetWindowTextA(toggleButton, active ? "Disable screen saver" : "Enable screen saver");
+  InvalidateRect(toggleButton, nullptr, FALSE);
+  UpdateWindow(toggleButton);
+}
 
 // TODO(OnSaverIconNotify, OnFastExitIconNotify): icon clicks are ignored.
 void UserXface::OnSaverIconNotify(HWND, WPARAM, LPARAM) {}

@@ -77,14 +77,16 @@ TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
   EXPECT_TRUE(app->iconClicksAllowed);
   EXPECT_TRUE(app->hotKeysAllowed);
 
-  // The four buttons, created in their order with their ids and texts.
+  // The four buttons, created in their order with their ids; the first
+  // layout named the two whose texts change.
   struct {
     HWND button;
     int id;
     const char* text;
-  } const buttons[] = {{app->toggleButton, IDC_BAR_TOGGLE, ""},
+  } const buttons[] = {{app->toggleButton, IDC_BAR_TOGGLE,
+                        CurrentSaverState().active ? "Disable screen saver" : "Enable screen saver"},
                        {app->startButton, IDC_BAR_START, "Start screen saver"},
-                       {app->fastExitButton, IDC_BAR_FAST_EXIT, ""},
+                       {app->fastExitButton, IDC_BAR_FAST_EXIT, "Exit Windows..."},
                        {app->propertiesButton, IDC_BAR_PROPERTIES, "Screen saver properties"}};
   for (const auto& b : buttons) {
     ASSERT_TRUE(b.button) << b.id;

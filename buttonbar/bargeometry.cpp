@@ -1,0 +1,117 @@
+#include "buttonbar/bargeometry.h"
+
+#include "settings/options.h"
+
+int ButtonPixelSize(int sizeClass) {
+  switch (sizeClass) {
+    case 1: return 27;
+    case 2: return 37;
+    default: return 18;
+  }
+}
+
+BarLayout ComputeBarLayout(int count, int side, int border, int space, int orient) {
+  BarLayout layout;
+  if (count < 0) count = 0;
+  if (count > 4) count = 4;
+  layout.count = count;
+  const long step = side + space;
+  long innerWidth, innerHeight;
+  if (orient == kOrientVertical) {
+    for (int k = 0; k < count; ++k) layout.places[k] = Point32{border, border + k * step};
+    innerWidth = side;
+    innerHeight = count * step - space;
+  } else if (orient == kOrientBlock) {
+    for (int k = 0; k < count; ++k) layout.places[k] = Point32{border + (k % 2) * step, border + (k / 2) * step};
+    innerWidth = count >= 2 ? side * 2 + space : side;
+    innerHeight = count >= 3 ? side * 2 + space : side;
+  } else {
+    for (int k = 0; k < count; ++k) layout.places[k] = Point32{border + k * step, border};
+    innerWidth = count * step - space;
+    innerHeight = side;
+  }
+  layout.width = innerWidth + 2 * border;
+  layout.height = innerHeight + 2 * border;
+  return layout;
+}
+
+namespace {
+
+long Clamp(long value, long low, long high) {
+  if (value < low) value = low;
+  if (value > high) value = high;  // the far limit wins when the two cross
+  return value;
+}
+
+}  // namespace
+
+Point32 PlaceBarRect(const Rect32& freeArea, long barWidth, long barHeight, long x, long y, int edge) {
+  long minX = freeArea.left, minY = freeArea.top;
+  long maxX = freeArea.right - barWidth, maxY = freeArea.bottom - barHeight;
+  if (edge == kEdgeFloating) {
+    ++minX;
+    ++minY;
+    --maxX;
+    --maxY;
+  }
+  if (x < 0) x = maxX;
+  if (y < 0) y = maxY;
+  x = Clamp(x, minX, maxX);
+  y = Clamp(y, minY, maxY);
+  switch (edge) {
+    case kEdgeTop: y = minY; break;
+    case kEdgeBottom: y = maxY; break;
+    case kEdgeLeft: x = minX; break;
+    case kEdgeRight: x = maxX; break;
+    default: break;
+  }
+  return Point32{x, y};
+}
+
+DragResult DragStep(const DragInput& in) {
+  DragResult out;
+  const Rect32& area = in.freeArea;
+  out.x = in.cursor.x - in.grab.x;
+  out.y = in.cursor.y - in.grab.y;
+  if (out.x < area.left) out.x = area.left;
+  if (out.y < area.top) out.y = area.top;
+  out.edge = in.edge;
+  out.orient = in.orient;
+
+  const bool leaves = (out.edge == kEdgeTop && out.y > area.top) ||
+                      (out.edge == kEdgeBottom && out.y < area.bottom - in.barHeight) ||
+                      (out.edge == kEdgeLeft && out.x > area.left) ||
+                      (out.edge == kEdgeRight && out.x < area.right - in.barWidth);
+  if (leaves) out.edge = kEdgeFloating;
+
+  if (out.edge == kEdgeFloating) {
+    if (out.y <= area.top)
+      out.edge = kEdgeTop;
+    else if (out.y >= area.bottom - in.barHeight)
+      out.edge = kEdgeBottom;
+    else if (out.x <= area.left)
+      out.edge = kEdgeLeft;
+    else if (out.x >= area.right - in.barWidth)
+      out.edge = kEdgeRight;
+  }
+
+  if (!in.keepOrientation) {
+    switch (out.edge) {
+      case kEdgeTop:
+      case kEdgeBottom: out.orient = kOrientHorizontal; break;
+      case kEdgeLeft:
+      case kEdgeRight: out.orient = kOrientVertical; break;
+      default: out.orient = kOrientBlock; break;
+    }
+  }
+  return out;
+}
+
+Point32 TooltipPlace(const Rect32& target, const Rect32& screen, long textWidth, long textHeight, long cursorHeight) {
+  Point32 at;
+  at.x = target.left;
+  if (screen.right - textWidth - 2 < at.x) at.x = screen.right - textWidth - 2;
+  at.y = target.bottom + cursorHeight / 3;
+  if (at.y + textHeight + 2 >= screen.bottom) at.y = target.top - textHeight - 5;
+  return at;
+}
