@@ -36,7 +36,8 @@ void UserXface::LayoutBar() {
   startFace.SetSizeClass(size);
   fastExitFace.SetSizeClass(size);
   propertiesFace.SetSizeClass(size);
-  const int side = toggleFace.frameWidth + toggleFace.inset;
+  // A face whose bitmap did not load must not collapse the bar.
+  const int side = toggleFace.Object() ? toggleFace.frameWidth + toggleFace.inset : ButtonPixelSize(size);
 
   const BarLayout layout =
       ComputeBarLayout(bar.CountButtons(), side, bar.Border, bar.SpaceBetween, options->Position.Orient);

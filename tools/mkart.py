@@ -71,8 +71,8 @@ def read_grids(path):
                     fail(f"{path}:{number}: invalid pixel character(s) {''.join(bad)!r} "
                          "(use 0-9, a-f or '.')")
                 if len(rows) == height:
-                    fail(f"{path}:{number}: the {kind} grid starting on line {grids[-1][4]} "
-                         f"has more than {height} rows")
+                    fail(f"{path}:{number}: too many rows: the {kind} grid starting on "
+                         f"line {grids[-1][4]} should have {height}")
                 rows.append(line)
     if not grids:
         fail(f"{path}: no grid found (no 'size' or 'bitmap' line)")
