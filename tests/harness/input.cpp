@@ -58,16 +58,7 @@ const char* XKeyName(WORD virtualKey) {
 bool XKey(const char* name, bool down) {
   char commandLine[128];
   wsprintfA(commandLine, "/usr/bin/xdotool %s %s", down ? "keydown" : "keyup", name);
-  STARTUPINFOA startup;
-  ZeroMemory(&startup, sizeof startup);
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process;
-  if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  WaitForSingleObject(process.hProcess, 5000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  return RunHostCommand(commandLine);
 }
 
 }  // namespace
@@ -75,6 +66,8 @@ bool XKey(const char* name, bool down) {
 void Key(WORD virtualKey, bool down) {
   if (const char* name = XKeyName(virtualKey)) {
     if (XKey(name, down)) {
+      // The host program runs on its own: wait until the key has changed.
+      WaitUntil([&] { return ((GetAsyncKeyState(virtualKey) & 0x8000) != 0) == down; }, 1000);
       PumpFor(30);
       return;
     }
@@ -107,6 +100,56 @@ COLORREF ScreenPixel(int x, int y) {
   const COLORREF color = GetPixel(screen, x, y);
   ReleaseDC(nullptr, screen);
   return color;
+}
+
+}  // namespace harness
+
+namespace harness {
+
+// Wine hands back a handle that is signalled at once for a Unix program, so
+// callers wait for the program's effect, not for the handle.
+bool RunHostCommand(const char* commandLine) {
+  std::string command = commandLine;
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process;
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+namespace {
+// A file that exists and has stopped growing.
+bool FileComplete(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA first, second;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &first) || first.nFileSizeLow == 0) return false;
+  Sleep(100);
+  return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &second) &&
+         second.nFileSizeLow == first.nFileSizeLow;
+}
+}  // namespace
+
+bool RunHostCommandMaking(const char* commandLine, const std::string& output, DWORD timeoutMs) {
+  DeleteFileA(output.c_str());
+  return RunHostCommand(commandLine) && WaitUntil([&] { return FileComplete(output); }, timeoutMs);
+}
+
+std::string HostPath(const std::string& windowsPath) {
+  std::string path = windowsPath;
+  if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':') path = path.substr(2);
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+bool SaveScreenshot(const RECT& area, const std::string& pngPath) {
+  char command[1024];
+  wsprintfA(command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s", area.right - area.left,
+            area.bottom - area.top, area.left, area.top, HostPath(pngPath).c_str());
+  return RunHostCommandMaking(command, pngPath, 10000);
 }
 
 }  // namespace harness

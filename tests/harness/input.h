@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace harness {
 
 void MouseMoveTo(int x, int y);
@@ -32,6 +34,16 @@ POINT CentreOf(HWND window);
 
 // The colour of one screen pixel.
 COLORREF ScreenPixel(int x, int y);
+
+// Starts a program of the machine Wine runs on (Wine starts Unix programs
+// too), e.g. "/usr/bin/import ..."; true when it started. It runs on its own.
+bool RunHostCommand(const char* commandLine);
+// The same, then waits until it has written `output` (a Windows path).
+bool RunHostCommandMaking(const char* commandLine, const std::string& output, DWORD timeoutMs = 10000);
+// Unix path of a Windows path on Wine's Z: drive (the host's root).
+std::string HostPath(const std::string& windowsPath);
+// Saves the screen rectangle as a PNG file (Windows path on Z:).
+bool SaveScreenshot(const RECT& area, const std::string& pngPath);
 
 }  // namespace harness
 

@@ -298,3 +298,53 @@ TEST_F(ButtonBar, NoTooltipsWhenSwitchedOff) {
 }
 
 }  // namespace
+
+namespace {
+
+// Pictures of the bar for a person to look at: every size, the saver enabled
+// and disabled, a button pressed and not. Saved under the test build's
+// fixtures folder in shots/, and joined into bar-gallery.png there.
+TEST(ButtonBarPictures, EverySizeAndState) {
+  const std::string folder = driver::FixturePath("shots");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  std::string gallery = "/usr/bin/convert";
+  for (int size = 0; size < 3; ++size) {
+    char ini[128];
+    wsprintfA(ini, "[ButtonBar]\r\nButtonSize=%d\r\n[Position]\r\nEdge=4\r\nOrient=1\r\nX=200\r\nY=200\r\n", size);
+    driver::ResetSystem("win95", ini);
+    driver::MarkStartedBefore();
+    driver::Napkey napkey;
+    ASSERT_TRUE(napkey.Start());
+    HWND main = napkey.WaitMainWindow();
+    ASSERT_TRUE(main);
+    harness::MouseMoveTo(10, 10);
+    harness::PumpFor(400);
+    RECT bar;
+    GetWindowRect(main, &bar);
+    RECT around = {bar.left - 4, bar.top - 4, bar.right + 4, bar.bottom + 4};
+    std::string row = " ( ";
+    for (int shot = 0; shot < 3; ++shot) {
+      if (shot == 1) SendMessageA(main, 0x8000 + 13, 0, 0);  // saver disabled
+      if (shot == 2) {                                       // start button held down
+        const POINT at = harness::CentreOf(GetDlgItem(main, 1003));
+        harness::MouseMoveTo(at.x, at.y);
+        harness::MouseButton(false, true);
+      }
+      harness::PumpFor(300);
+      char name[64];
+      wsprintfA(name, "\\bar-size%d-%s.png", size, shot == 0 ? "enabled" : shot == 1 ? "disabled" : "pressed");
+      EXPECT_TRUE(harness::SaveScreenshot(around, folder + name)) << name;
+      row += harness::HostPath(folder + name) + " ";
+    }
+    harness::MouseButton(false, false);
+    harness::MouseMoveTo(10, 10);
+    gallery += row + "-background white -splice 8x0 +append ) ";
+    EXPECT_TRUE(napkey.ExitThroughMenu());
+  }
+  gallery += "-background white -splice 0x8 -append -scale 400% " + harness::HostPath(folder + "\\bar-gallery.png");
+  EXPECT_TRUE(harness::RunHostCommandMaking(gallery.c_str(), folder + "\\bar-gallery.png"));
+  std::printf("bar pictures: %s\n", harness::HostPath(folder + "\\bar-gallery.png").c_str());
+  driver::ResetSystem("win95");
+}
+
+}  // namespace
