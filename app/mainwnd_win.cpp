@@ -11,6 +11,7 @@
 #include "saver/launch_win.h"
 #include "saver/saverstate_win.h"
 #include "saverdlg/props_win.h"
+#include "tray/icons_win.h"
 
 namespace {
 
@@ -138,6 +139,14 @@ void OnPopupMenu(HWND window) {
   DestroyMenu(menu);
 }
 
+void OnTaskbarCreated() {
+  if (UserXface* app = Existing()) {
+    app->saverIconShown = FALSE;
+    app->fastExitIconShown = FALSE;
+    app->UpdateTaskbarIcons();
+  }
+}
+
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -220,6 +229,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if ((app = Existing())) app->OnFastExitIconNotify(window, wParam, lParam);
       return 0;
     default:
+      // The shell's taskbar was re-created (Explorer restarted): the icons
+      // went with it, and a program whose bar may be hidden must stay reachable.
+      if (message == TaskbarCreatedMessage() && message != 0) {
+        OnTaskbarCreated();
+        return 0;
+      }
       return DefWindowProcA(window, message, wParam, lParam);
   }
 }

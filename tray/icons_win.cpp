@@ -2,11 +2,98 @@
 
 #include <shellapi.h>
 
+#include "app/messages.h"
 #include "app/userxface.h"
+#include "res/resource.h"
 #include "saver/saverstate_win.h"
+#include "tray/traytext.h"
 
-// TODO(UpdateTaskbarIcons): the icons are not added yet.
-void UserXface::UpdateTaskbarIcons() {}
+namespace {
+
+// Raised by every double click; a waiting single click from before it is void.
+volatile LONG g_clickCancels = 0;
+
+// Adds, changes or removes one icon so that it matches `show`.
+void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, const char* tip) {
+  NOTIFYICONDATAA data;
+  ZeroMemory(&data, sizeof data);
+  data.cbSize = sizeof data;
+  data.hWnd = g_mainWindow;
+  data.uID = id;
+  data.uCallbackMessage = callback;
+  DWORD operation = NIM_MODIFY;
+  if ((show != 0) != (*shown != 0)) {
+    operation = *shown ? NIM_DELETE : NIM_ADD;
+    *shown = show ? TRUE : FALSE;
+  }
+  HICON icon = nullptr;
+  if (operation != NIM_DELETE) {
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(iconResource), IMAGE_ICON, 16, 16, 0));
+    data.hIcon = icon;
+    CopyTip(tip, data.szTip, sizeof data.szTip);
+  }
+  // A missing notification area is not an error: the shown flag records what
+  // we want, and a re-created taskbar gets the icons again.
+  Shell_NotifyIconA(operation, &data);
+  if (icon) DestroyIcon(icon);
+}
+
+bool ClicksRefused(const UserXface& app, LPARAM mouseMessage) {
+  if (app.iconClicksAllowed) return false;
+  if (mouseMessage == WM_LBUTTONDOWN || mouseMessage == WM_LBUTTONDBLCLK || mouseMessage == WM_RBUTTONDOWN)
+    MessageBeep(0xFFFFFFFF);
+  return true;
+}
+
+void SendLater(HWND window, UINT message) {
+  DelayedSend* request = new DelayedSend;
+  if (!request) return;
+  request->delay = GetDoubleClickTime();
+  request->epoch = g_clickCancels;
+  request->window = window;
+  request->message = message;
+  request->wParam = 0;
+  request->lParam = 0;
+  HANDLE thread = CreateThread(nullptr, 0, DelayedSendThread, request, 0, nullptr);
+  if (thread)
+    CloseHandle(thread);
+  else
+    delete request;  // the click is lost, as a failed thread start must not leak
+}
+
+}  // namespace
+
+UINT TaskbarCreatedMessage() {
+  static UINT message = 0;  // UI thread only
+  if (!message) message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}
+
+DWORD WINAPI DelayedSendThread(void* param) {
+  DelayedSend* request = static_cast<DelayedSend*>(param);
+  if (!request) return static_cast<DWORD>(-1);
+  Sleep(request->delay);
+  DWORD sent = 0;
+  if (request->epoch == g_clickCancels) {
+    SendMessageA(request->window, request->message, request->wParam, request->lParam);
+    sent = 1;
+  }
+  delete request;
+  return sent;
+}
+
+void UserXface::UpdateTaskbarIcons() {
+  if (!options) return;
+  const BOOL active = CurrentSaverState().active ? TRUE : FALSE;
+  SyncIcon(kSaverIconId, WM_NAPKEY_SAVER_ICON, options->TaskbarIcon.Show, &saverIconShown,
+           active ? IDI_SAVER_ENABLED : IDI_SAVER_DISABLED, SaverIconTip(active));
+  char tip[64];
+  FastExitIconTip(options->FastExitTaskbarIcon.ExitOnSingleClick != 0, options->FastExit.FastExitOpt, tip,
+                  sizeof tip);
+  SyncIcon(kFastExitIconId, WM_NAPKEY_FAST_EXIT_ICON, options->FastExitTaskbarIcon.Show, &fastExitIconShown,
+           IDI_FAST_EXIT, tip);
+}
 
 void UserXface::RefreshSaverState() {
   UpdateTaskbarIcons();
@@ -18,9 +105,43 @@ void UserXface::RefreshSaverState() {
   UpdateWindow(toggleButton);
 }
 
-// TODO(OnSaverIconNotify, OnFastExitIconNotify): icon clicks are ignored.
-void UserXface::OnSaverIconNotify(HWND, WPARAM, LPARAM) {}
-void UserXface::OnFastExitIconNotify(HWND, WPARAM, LPARAM) {}
+void UserXface::OnSaverIconNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
+  if (id != kSaverIconId || !options) return;
+  if (ClicksRefused(*this, mouseMessage)) return;
+  int32_t action;
+  bool deferred = false;
+  switch (mouseMessage) {
+    case WM_RBUTTONUP:
+      SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
+      return;
+    case WM_LBUTTONDOWN:
+      action = options->TaskbarIcon.SingleClick;
+      deferred = options->TaskbarIcon.DoubleClick != 0;
+      break;
+    case WM_LBUTTONDBLCLK:
+      InterlockedIncrement(&g_clickCancels);
+      action = options->TaskbarIcon.DoubleClick;
+      break;
+    default:
+      return;
+  }
+  const UINT message = SaverIconActionMessage(action);
+  if (!message) return;
+  if (deferred)
+    SendLater(g_mainWindow, message);
+  else
+    SendMessageA(g_mainWindow, message, 0, 0);
+}
+
+void UserXface::OnFastExitIconNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
+  if (id != kFastExitIconId || !options) return;
+  if (ClicksRefused(*this, mouseMessage)) return;
+  const bool single = options->FastExitTaskbarIcon.ExitOnSingleClick != 0;
+  if (mouseMessage == WM_RBUTTONUP)
+    SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
+  else if ((mouseMessage == WM_LBUTTONDOWN && single) || (mouseMessage == WM_LBUTTONDBLCLK && !single))
+    SendMessageA(window, WM_NAPKEY_FAST_EXIT, 0, 0);
+}
 
 void RemoveTaskbarIcon(UINT id) {
   NOTIFYICONDATAA data;

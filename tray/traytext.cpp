@@ -1,0 +1,72 @@
+#include "tray/traytext.h"
+
+#include "app/messages.h"
+#include "app/textbuf.h"
+#include "settings/options.h"
+
+const char* SaverIconTip(bool active) { return active ? "Screen saver is enabled" : "Screen saver is disabled"; }
+
+void CopyTip(const char* tip, char* out, size_t size) {
+  if (!out || size == 0) return;
+  const size_t room = size - 1 < kTipMaxLength ? size - 1 : kTipMaxLength;
+  size_t i = 0;
+  for (; tip && tip[i] && i < room; ++i) out[i] = tip[i];
+  out[i] = '\0';
+}
+
+void FastExitIconTip(bool exitOnSingleClick, int32_t fastExitOpt, char* out, size_t size) {
+  char whole[256];
+  TextBuilder(whole, sizeof whole)
+      .Append(exitOnSingleClick ? "Click once" : "Double-click")
+      .Append(" to ")
+      .Append(FastExitActionName(fastExitOpt));
+  CopyTip(whole, out, size);
+}
+
+unsigned SaverIconActionMessage(int32_t action) {
+  switch (action) {
+    case 1: return WM_NAPKEY_TOGGLE_SAVER;
+    case 2: return WM_NAPKEY_START_SAVER;
+    case 3: return WM_NAPKEY_SAVER_PROPERTIES;
+    default: return 0;
+  }
+}
+
+HotKeyBinding HotKeyBindingOf(uint16_t value) {
+  constexpr unsigned kHotkeyShift = 0x01, kHotkeyControl = 0x02, kHotkeyAlt = 0x04;
+  constexpr unsigned kModAlt = 0x0001, kModControl = 0x0002, kModShift = 0x0004;
+  const unsigned flags = value >> 8;
+  HotKeyBinding binding;
+  binding.modifiers = ((flags & kHotkeyAlt) ? kModAlt : 0) | ((flags & kHotkeyControl) ? kModControl : 0) |
+                      ((flags & kHotkeyShift) ? kModShift : 0);
+  binding.key = value & 0xFFu;
+  return binding;
+}
+
+int HotKeyOptionIndex(int id) {
+  switch (id) {
+    case 2: return 3;  // ToggleSS
+    case 3: return 2;  // FastExit
+    default: return (id >= 0 && id < kHotKeyCount) ? id : -1;
+  }
+}
+
+const char* HotKeyPurpose(int id) {
+  static const char* const kPurposes[kHotKeyCount] = {
+      "start the screen saver.",
+      "show the Button Bar in the foreground.",
+      "enable/disable the screen saver.",
+      "do Fast Exit.",
+      "display the Napkey+ menu.",
+      "display the Screen Saver Properties dialog.",
+      "display the Customize Napkey+ dialog.",
+  };
+  return (id >= 0 && id < kHotKeyCount) ? kPurposes[id] : "";
+}
+
+void HotKeyFailureText(unsigned failedIds, char* out, size_t size) {
+  TextBuilder text(out, size);
+  text.Append("Error:\nCould not register the hot key(s) to: ");
+  for (int id = 0; id < kHotKeyCount; ++id)
+    if (failedIds & (1u << id)) text.Append("\n...").Append(HotKeyPurpose(id));
+}

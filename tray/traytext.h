@@ -1,0 +1,37 @@
+// Texts and key mappings of the taskbar icons and hot keys.
+#ifndef NAPKEY_TRAY_TRAYTEXT_H
+#define NAPKEY_TRAY_TRAYTEXT_H
+
+#include <cstddef>
+#include <cstdint>
+
+// The notification area keeps at most 63 characters of a tip.
+constexpr size_t kTipMaxLength = 63;
+
+const char* SaverIconTip(bool active);
+// "Click once to <action>" or "Double-click to <action>", cut to 63 characters.
+void FastExitIconTip(bool exitOnSingleClick, int32_t fastExitOpt, char* out, size_t size);
+// Copies a tip into a notification record's field, cut to 63 characters.
+void CopyTip(const char* tip, char* out, size_t size);
+
+// Click actions of the screen-saver icon: the program message to send, 0 for none.
+unsigned SaverIconActionMessage(int32_t action);
+
+struct HotKeyBinding {
+  unsigned modifiers;  // MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4
+  unsigned key;        // virtual-key code
+};
+// A hot-key control value (HOTKEYF_* in the high byte) as RegisterHotKey wants
+// it; the extended-key flag has no meaning there and is dropped.
+HotKeyBinding HotKeyBindingOf(uint16_t value);
+
+constexpr int kHotKeyCount = 7;
+// The option (index into the record's order) behind each hot-key id: ids 2
+// and 3 are the record's 4th and 3rd keys.
+int HotKeyOptionIndex(int id);
+// The failure line of each id, e.g. "start the screen saver.".
+const char* HotKeyPurpose(int id);
+// The whole failure message for the ids whose registration failed (bit i = id i).
+void HotKeyFailureText(unsigned failedIds, char* out, size_t size);
+
+#endif
