@@ -1,4 +1,8 @@
 // The Button Bar of the real program, driven with real mouse and keyboard input.
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -344,6 +348,29 @@ TEST(ButtonBarPictures, EverySizeAndState) {
   gallery += "-background white -splice 0x8 -append -scale 400% " + harness::HostPath(folder + "\\bar-gallery.png");
   EXPECT_TRUE(harness::RunHostCommandMaking(gallery.c_str(), folder + "\\bar-gallery.png"));
   std::printf("bar pictures: %s\n", harness::HostPath(folder + "\\bar-gallery.png").c_str());
+  driver::ResetSystem("win95");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ButtonBarZOrder, FullScreenProgramsPushTheBarDown) {
+  driver::ResetSystem("win95");
+  driver::MarkStartedBefore();
+  driver::Napkey napkey;
+  ASSERT_TRUE(napkey.Start());
+  HWND main = napkey.WaitMainWindow();
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SendMessageA(main, 0x8000 + 12, ABN_FULLSCREENAPP, 1);
+  EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) << "below a full-screen program";
+  SendMessageA(main, 0x8000 + 12, ABN_FULLSCREENAPP, 0);
+  EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) << "back on top when it closes";
+  SendMessageA(main, WM_COMMAND, 40009, 0);  // OnTop off
+  EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(napkey.ExitThroughMenu());
+  EXPECT_EQ(0, driver::IniInt("ButtonBar", "OnTop", -9));
   driver::ResetSystem("win95");
 }
 

@@ -252,6 +252,9 @@ HWND Napkey::WaitMainWindow(DWORD timeoutMs) {
         return mainWindow != nullptr;
       },
       timeoutMs);
+  // Start-up is over once the program waits in its message loop (its hot
+  // keys, icons and bar are all in place by then).
+  if (mainWindow && process) WaitForInputIdle(process, 5000);
   return mainWindow;
 }
 
