@@ -166,7 +166,7 @@ void UserXface::TrackDrag(int phase) {
       dragState = kDragging;
       break;
     }
-    case kDragEndAlso:
+    case kDragEndZero:
     case kDragEnd:
       dragState = kDragIdle;
       break;

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // Drag phases passed to UserXface::TrackDrag.
-enum DragPhase { kDragEndAlso = 0, kDragStart = 1, kDragMove = 2, kDragEnd = 4 };
+enum DragPhase { kDragEndZero = 0, kDragStart = 1, kDragMove = 2, kDragEnd = 4 };  // 0 and 4 both end
 // UserXface::dragState values.
 enum DragState { kDragIdle = 0, kDragging = 2, kDragStepping = 3 };
 

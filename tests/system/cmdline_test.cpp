@@ -87,6 +87,7 @@ TEST_F(CommandLine, RunningInstanceIsToldToToggleAndOnlyWhenNeeded) {
   EXPECT_EQ(0u, Run("OFF"));
   EXPECT_EQ(1, spy.Count(kToggleSaver)) << "the instance toggles its own record";
   EXPECT_FALSE(driver::SystemSaverActive());
+  EXPECT_EQ("Enable screen saver", harness::WindowText(GetDlgItem(main, 1001))) << "and its bar follows";
 
   EXPECT_EQ(0u, Run("off"));
   EXPECT_EQ(1, spy.Count(kToggleSaver)) << "already disabled: nothing sent";
@@ -94,6 +95,7 @@ TEST_F(CommandLine, RunningInstanceIsToldToToggleAndOnlyWhenNeeded) {
   EXPECT_EQ(0u, Run("On"));
   EXPECT_EQ(2, spy.Count(kToggleSaver));
   EXPECT_TRUE(driver::SystemSaverActive());
+  EXPECT_EQ("Disable screen saver", harness::WindowText(GetDlgItem(main, 1001)));
   EXPECT_TRUE(instance.ExitThroughMenu());
   EXPECT_EQ(0, driver::IniInt("Drowsel", "DisableOnStart", -9)) << "the instance's own record followed";
 }
