@@ -1,6 +1,7 @@
 // The main window's procedure: one handler per message, each a few calls
 // into the subsystem that does the work.
 #include "app/about_win.h"
+#include "app/errortext.h"
 #include "app/messages.h"
 #include "app/platform_win.h"
 #include "app/userxface.h"
@@ -61,7 +62,7 @@ void OnWmCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   if ((wParam & 0xFFF0) == SC_CLOSE) {
-    const int answer = MessageBoxA(window, "Are you sure you want to exit Drowsel/Plus?", "Drowsel/Plus",
+    const int answer = MessageBoxA(window, "Are you sure you want to exit Drowsel/Plus?", kProgramCaption,
                                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_SETFOREGROUND);
     if (answer == IDNO) return 0;
   }
@@ -113,11 +114,6 @@ void OnFastExit(HWND window, WPARAM alwaysAsk) {
   DoFastExit(action, window);
 }
 
-// The bar may be hidden only while a taskbar icon remains to reach the program.
-bool BarMayBeHidden(const Options& options) {
-  return (options.TaskbarIcon.Show || options.FastExitTaskbarIcon.Show) && GetPlatformLevel() >= 4;
-}
-
 void OnPopupMenu(HWND window) {
   TooltipCancel();
   HMENU menu = LoadMenuA(g_instance, "Napkey");
@@ -126,7 +122,7 @@ void OnPopupMenu(HWND window) {
   UserXface* app = Existing();
   if (popup && app && app->options && app->options->ButtonBar.Show) {
     ModifyMenuA(popup, IDM_SHOW_BAR, MF_BYCOMMAND | MF_STRING, IDM_SHOW_BAR, "Hide Button Bar");
-    if (!BarMayBeHidden(*app->options)) EnableMenuItem(popup, IDM_SHOW_BAR, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED);
+    if (!BarMayBeHidden(*app->options, GetPlatformLevel())) EnableMenuItem(popup, IDM_SHOW_BAR, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED);
   }
   if (popup) {
     POINT cursor;
@@ -153,7 +149,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   UserXface* app = nullptr;
   switch (message) {
     case WM_CREATE:
-      SetWindowTextA(window, "Drowsel/Plus");
+      SetWindowTextA(window, kProgramCaption);
       return 0;
     case WM_DESTROY:
       OnDestroy();

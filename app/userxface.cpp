@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "app/errortext.h"
 #include "app/messages.h"
 #include "app/platform_win.h"
 #include "app/report_win.h"
@@ -112,7 +113,7 @@ UserXface::UserXface() {
 
   InitCommonControls();
 
-  g_mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "Drowsel/Plus", WS_POPUP, 200, 100, 47, 45, nullptr,
+  g_mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kProgramCaption, WS_POPUP, 200, 100, 47, 45, nullptr,
                                  nullptr, g_instance, nullptr);
   if (!g_mainWindow) {
     ReportError(nullptr, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND,

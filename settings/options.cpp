@@ -176,6 +176,10 @@ void PositionOptions::SetXY(int32_t x, int32_t y) {
 
 Options::Options(int platformLevel) : startPage(platformLevel < 4 ? 1 : 0) {}
 
+bool BarMayBeHidden(const Options& options, int platformLevel) {
+  return (options.TaskbarIcon.Show || options.FastExitTaskbarIcon.Show) && platformLevel >= 4;
+}
+
 void ApplyStartupFixups(Options& options, int platformLevel) {
   const bool newShell = platformLevel >= 4;
   const bool anyShown = options.FastExitTaskbarIcon.Show || options.TaskbarIcon.Show || options.ButtonBar.Show;

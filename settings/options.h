@@ -132,6 +132,10 @@ class Options {
   int Customize(struct HWND__* owner);
 };
 
+// Whether the menu may offer to hide the bar: only while a taskbar icon would
+// remain to reach the program.
+bool BarMayBeHidden(const Options& options, int platformLevel);
+
 // The start-up fix-ups that keep one surface of the program reachable.
 void ApplyStartupFixups(Options& options, int platformLevel);
 

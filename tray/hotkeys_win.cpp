@@ -1,3 +1,4 @@
+#include "app/errortext.h"
 #include "app/messages.h"
 #include "app/userxface.h"
 #include "res/resource.h"
@@ -16,7 +17,7 @@ void UserXface::RegisterHotKeys() {
   if (!failed) return;
   char text[512];
   HotKeyFailureText(failed, text, sizeof text);
-  MessageBoxA(g_mainWindow, text, "Drowsel/Plus", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+  MessageBoxA(g_mainWindow, text, kProgramCaption, MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
 void UserXface::OnHotKey(HWND window, WPARAM id, LPARAM) {

@@ -181,6 +181,17 @@ TEST(OptionsHelpers, GetXYSkipsNullPointers) {
   EXPECT_EQ(34, y);
 }
 
+TEST(OptionsHelpers, BarMayBeHiddenOnlyWhileAnIconRemains) {
+  Options o(4);
+  EXPECT_TRUE(BarMayBeHidden(o, 4));
+  o.TaskbarIcon.Show = 0;
+  EXPECT_TRUE(BarMayBeHidden(o, 4)) << "the Fast Exit icon remains";
+  o.FastExitTaskbarIcon.Show = 0;
+  EXPECT_FALSE(BarMayBeHidden(o, 4));
+  o.TaskbarIcon.Show = 1;
+  EXPECT_FALSE(BarMayBeHidden(o, 3)) << "no notification area below level 4";
+}
+
 TEST(OptionsHelpers, FastExitActionNames) {
   EXPECT_STREQ("Exit Windows...", FastExitActionName(0));
   EXPECT_STREQ("Restart Windows 95", FastExitActionName(1));
