@@ -39,12 +39,7 @@ void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, 
   if (icon) DestroyIcon(icon);
 }
 
-bool ClicksRefused(const UserXface& app, LPARAM mouseMessage) {
-  if (app.iconClicksAllowed) return false;
-  if (mouseMessage == WM_LBUTTONDOWN || mouseMessage == WM_LBUTTONDBLCLK || mouseMessage == WM_RBUTTONDOWN)
-    MessageBeep(0xFFFFFFFF);
-  return true;
-}
+const MouseMessages kMouse = {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP};
 
 void SendLater(HWND window, UINT message) {
   DelayedSend* request = new DelayedSend;
@@ -105,42 +100,32 @@ void UserXface::RefreshSaverState() {
   UpdateWindow(toggleButton);
 }
 
+namespace {
+
+void Carry(const IconClick& click, HWND window) {
+  if (click.beep) MessageBeep(0xFFFFFFFF);
+  if (click.cancelWaiting) InterlockedIncrement(&g_clickCancels);
+  if (!click.message) return;
+  if (click.deferred)
+    SendLater(window, click.message);
+  else
+    SendMessageA(window, click.message, 0, 0);
+}
+
+}  // namespace
+
 void UserXface::OnSaverIconNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
   if (id != kSaverIconId || !options) return;
-  if (ClicksRefused(*this, mouseMessage)) return;
-  int32_t action;
-  bool deferred = false;
-  switch (mouseMessage) {
-    case WM_RBUTTONUP:
-      SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
-      return;
-    case WM_LBUTTONDOWN:
-      action = options->TaskbarIcon.SingleClick;
-      deferred = options->TaskbarIcon.DoubleClick != 0;
-      break;
-    case WM_LBUTTONDBLCLK:
-      InterlockedIncrement(&g_clickCancels);
-      action = options->TaskbarIcon.DoubleClick;
-      break;
-    default:
-      return;
-  }
-  const UINT message = SaverIconActionMessage(action);
-  if (!message) return;
-  if (deferred)
-    SendLater(g_mainWindow, message);
-  else
-    SendMessageA(g_mainWindow, message, 0, 0);
+  Carry(SaverIconClick(static_cast<unsigned>(mouseMessage), kMouse, iconClicksAllowed != FALSE,
+                       options->TaskbarIcon.SingleClick, options->TaskbarIcon.DoubleClick),
+        window);
 }
 
 void UserXface::OnFastExitIconNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
   if (id != kFastExitIconId || !options) return;
-  if (ClicksRefused(*this, mouseMessage)) return;
-  const bool single = options->FastExitTaskbarIcon.ExitOnSingleClick != 0;
-  if (mouseMessage == WM_RBUTTONUP)
-    SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
-  else if ((mouseMessage == WM_LBUTTONDOWN && single) || (mouseMessage == WM_LBUTTONDBLCLK && !single))
-    SendMessageA(window, WM_NAPKEY_FAST_EXIT, 0, 0);
+  Carry(FastExitIconClick(static_cast<unsigned>(mouseMessage), kMouse, iconClicksAllowed != FALSE,
+                          options->FastExitTaskbarIcon.ExitOnSingleClick != 0),
+        window);
 }
 
 void RemoveTaskbarIcon(UINT id) {

@@ -32,6 +32,43 @@ unsigned SaverIconActionMessage(int32_t action) {
   }
 }
 
+namespace {
+
+// While a modal dialog is open a press only beeps; other messages are ignored.
+bool Refused(unsigned mouse, const MouseMessages& m, bool clicksAllowed, IconClick* click) {
+  if (clicksAllowed) return false;
+  click->beep = mouse == m.leftDown || mouse == m.leftDoubleClick || mouse == m.rightDown;
+  return true;
+}
+
+}  // namespace
+
+IconClick SaverIconClick(unsigned mouse, const MouseMessages& m, bool clicksAllowed, int32_t singleClick,
+                         int32_t doubleClick) {
+  IconClick click;
+  if (Refused(mouse, m, clicksAllowed, &click)) return click;
+  if (mouse == m.rightUp) {
+    click.message = WM_NAPKEY_POPUP_MENU;
+  } else if (mouse == m.leftDown) {
+    click.message = SaverIconActionMessage(singleClick);
+    click.deferred = click.message != 0 && doubleClick != 0;
+  } else if (mouse == m.leftDoubleClick) {
+    click.cancelWaiting = true;
+    click.message = SaverIconActionMessage(doubleClick);
+  }
+  return click;
+}
+
+IconClick FastExitIconClick(unsigned mouse, const MouseMessages& m, bool clicksAllowed, bool exitOnSingleClick) {
+  IconClick click;
+  if (Refused(mouse, m, clicksAllowed, &click)) return click;
+  if (mouse == m.rightUp)
+    click.message = WM_NAPKEY_POPUP_MENU;
+  else if ((mouse == m.leftDown && exitOnSingleClick) || (mouse == m.leftDoubleClick && !exitOnSingleClick))
+    click.message = WM_NAPKEY_FAST_EXIT;
+  return click;
+}
+
 HotKeyBinding HotKeyBindingOf(uint16_t value) {
   constexpr unsigned kHotkeyShift = 0x01, kHotkeyControl = 0x02, kHotkeyAlt = 0x04;
   constexpr unsigned kModAlt = 0x0001, kModControl = 0x0002, kModShift = 0x0004;

@@ -17,6 +17,22 @@ void CopyTip(const char* tip, char* out, size_t size);
 // Click actions of the screen-saver icon: the program message to send, 0 for none.
 unsigned SaverIconActionMessage(int32_t action);
 
+// What a mouse message on one of the icons asks for.
+struct IconClick {
+  unsigned message = 0;         // program message to send to the main window, 0 for none
+  bool deferred = false;        // wait one double-click time first (it may become a double click)
+  bool cancelWaiting = false;   // a double click: single clicks still waiting are void
+  bool beep = false;            // refused while a modal dialog is open
+};
+// mouse: the WM_* mouse message the shell reports. The mouse message values
+// are passed in so that this file needs no <windows.h>.
+struct MouseMessages {
+  unsigned leftDown, leftDoubleClick, rightDown, rightUp;
+};
+IconClick SaverIconClick(unsigned mouse, const MouseMessages& m, bool clicksAllowed, int32_t singleClick,
+                         int32_t doubleClick);
+IconClick FastExitIconClick(unsigned mouse, const MouseMessages& m, bool clicksAllowed, bool exitOnSingleClick);
+
 struct HotKeyBinding {
   unsigned modifiers;  // MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4
   unsigned key;        // virtual-key code

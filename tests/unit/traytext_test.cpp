@@ -40,6 +40,45 @@ TEST(TrayText, IconActions) {
   EXPECT_EQ(0u, SaverIconActionMessage(4));
 }
 
+const MouseMessages kMouse = {0x201, 0x203, 0x204, 0x205};
+
+TEST(IconClicks, SaverIconActions) {
+  IconClick c = SaverIconClick(kMouse.leftDown, kMouse, true, 1, 0);
+  EXPECT_EQ(WM_NAPKEY_TOGGLE_SAVER, c.message);
+  EXPECT_FALSE(c.deferred) << "no double action: at once";
+  c = SaverIconClick(kMouse.leftDown, kMouse, true, 1, 2);
+  EXPECT_TRUE(c.deferred);
+  c = SaverIconClick(kMouse.leftDoubleClick, kMouse, true, 1, 2);
+  EXPECT_EQ(WM_NAPKEY_START_SAVER, c.message);
+  EXPECT_TRUE(c.cancelWaiting);
+  EXPECT_FALSE(c.deferred);
+  c = SaverIconClick(kMouse.leftDown, kMouse, true, 0, 2);
+  EXPECT_EQ(0u, c.message) << "SingleClick 0 does nothing";
+  EXPECT_FALSE(c.deferred);
+  EXPECT_EQ(WM_NAPKEY_POPUP_MENU, SaverIconClick(kMouse.rightUp, kMouse, true, 1, 2).message);
+  EXPECT_EQ(0u, SaverIconClick(0x202, kMouse, true, 1, 2).message) << "button up does nothing";
+}
+
+TEST(IconClicks, RefusedWhileAModalDialogIsOpen) {
+  for (unsigned mouse : {kMouse.leftDown, kMouse.leftDoubleClick, kMouse.rightDown}) {
+    const IconClick c = SaverIconClick(mouse, kMouse, false, 1, 2);
+    EXPECT_TRUE(c.beep) << mouse;
+    EXPECT_EQ(0u, c.message);
+    EXPECT_FALSE(c.cancelWaiting);
+    EXPECT_TRUE(FastExitIconClick(mouse, kMouse, false, true).beep);
+  }
+  EXPECT_FALSE(SaverIconClick(kMouse.rightUp, kMouse, false, 1, 2).beep);
+  EXPECT_EQ(0u, SaverIconClick(kMouse.rightUp, kMouse, false, 1, 2).message) << "no menu either";
+}
+
+TEST(IconClicks, FastExitIcon) {
+  EXPECT_EQ(0u, FastExitIconClick(kMouse.leftDown, kMouse, true, false).message);
+  EXPECT_EQ(WM_NAPKEY_FAST_EXIT, FastExitIconClick(kMouse.leftDoubleClick, kMouse, true, false).message);
+  EXPECT_EQ(WM_NAPKEY_FAST_EXIT, FastExitIconClick(kMouse.leftDown, kMouse, true, true).message);
+  EXPECT_EQ(0u, FastExitIconClick(kMouse.leftDoubleClick, kMouse, true, true).message);
+  EXPECT_EQ(WM_NAPKEY_POPUP_MENU, FastExitIconClick(kMouse.rightUp, kMouse, true, true).message);
+}
+
 TEST(HotKeys, ModifierMappingDropsTheExtendedFlag) {
   const HotKeyBinding ctrlAltS = HotKeyBindingOf(0x0653);
   EXPECT_EQ(0x0003u, ctrlAltS.modifiers);  // MOD_ALT | MOD_CONTROL
