@@ -58,6 +58,23 @@ void KillStrayInstances() {
 
 }  // namespace
 
+// Wine now and then refuses a start right after another process ended
+// (ERROR_INTERNAL_ERROR); a moment later it works. Not the program's fault.
+DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info) {
+  STARTUPINFOA startup;
+  ZeroMemory(&startup, sizeof startup);
+  startup.cb = sizeof startup;
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info))
+      return 0;
+    error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR) break;
+    harness::PumpFor(300);
+  }
+  return error;
+}
+
 const std::string& NapkeyExe() { return g_napkeyExe; }
 void SetNapkeyExe(const std::string& path) { g_napkeyExe = path; }
 const std::string& FixturesDir() { return g_fixturesDir; }
@@ -180,13 +197,10 @@ void MarkStartedBefore() {
 }
 
 bool SystemSaverActive() {
-  std::string commandLine = "\"" + FixturePath("spiquery.exe") + "\"";
-  STARTUPINFOA startup;
-  ZeroMemory(&startup, sizeof startup);
-  startup.cb = sizeof startup;
+  const std::string commandLine = "\"" + FixturePath("spiquery.exe") + "\"";
   PROCESS_INFORMATION info;
-  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-    ADD_FAILURE() << "cannot start " << commandLine;
+  if (const DWORD error = StartProcess(commandLine, &info)) {
+    ADD_FAILURE() << "cannot start " << commandLine << ": " << error;
     return false;
   }
   WaitForSingleObject(info.hProcess, 10000);
@@ -211,12 +225,10 @@ Napkey::~Napkey() {
 bool Napkey::Start(const char* arguments, const std::string& exe) {
   std::string commandLine = "\"" + (exe.empty() ? g_napkeyExe : exe) + "\"";
   if (arguments && *arguments) commandLine += std::string(" ") + arguments;
-  STARTUPINFOA startup;
-  ZeroMemory(&startup, sizeof startup);
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION info;
-  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-    ADD_FAILURE() << "CreateProcess failed for " << commandLine << ": " << GetLastError();
+  const DWORD error = StartProcess(commandLine, &info);
+  if (error) {
+    ADD_FAILURE() << "CreateProcess failed for " << commandLine << ": " << error;
     return false;
   }
   CloseHandle(info.hThread);

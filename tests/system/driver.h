@@ -52,6 +52,9 @@ int IniInt(const char* section, const char* key, int fallback);
 // The first start of the program is over once this key is there.
 void MarkStartedBefore();
 
+// Starts a program; 0 or the error of the last attempt.
+DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info);
+
 // The saver flag as a newly started process sees it (under Wine a running
 // process, this one included, keeps a cached copy until a broadcast).
 bool SystemSaverActive();
