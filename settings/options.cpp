@@ -125,14 +125,19 @@ void FastExitOptions::Save(const ProfileIo& io) const { WriteKey(io, kNames, 1, 
 const char* const HotKeyOptions::kNames[] = {"Hot Keys", "StartSS", "BringToFg", "FastExit", "ToggleSS",
                                              "Menu",     "SSPropsDlg", "Customize"};
 
+namespace {
+// The seven keys in record order.
+uint16_t HotKeyOptions::* const kHotKeyFields[HotKeyOptions::kCount] = {
+    &HotKeyOptions::StartSS, &HotKeyOptions::BringToFg,  &HotKeyOptions::FastExit, &HotKeyOptions::ToggleSS,
+    &HotKeyOptions::Menu,    &HotKeyOptions::SSPropsDlg, &HotKeyOptions::Customize};
+}  // namespace
+
 uint16_t* HotKeyOptions::Key(int index) {
-  uint16_t* keys[kCount] = {&StartSS, &BringToFg, &FastExit, &ToggleSS, &Menu, &SSPropsDlg, &Customize};
-  return (index >= 0 && index < kCount) ? keys[index] : nullptr;
+  return (index >= 0 && index < kCount) ? &(this->*kHotKeyFields[index]) : nullptr;
 }
 
 uint16_t HotKeyOptions::KeyAt(int index) const {
-  const uint16_t* key = const_cast<HotKeyOptions*>(this)->Key(index);
-  return key ? *key : 0;
+  return (index >= 0 && index < kCount) ? this->*kHotKeyFields[index] : 0;
 }
 
 void HotKeyOptions::Load(const ProfileIo& io) {

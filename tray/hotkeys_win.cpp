@@ -1,7 +1,6 @@
 #include "app/errortext.h"
 #include "app/messages.h"
 #include "app/userxface.h"
-#include "res/resource.h"
 #include "tray/traytext.h"
 
 void UserXface::RegisterHotKeys() {
@@ -21,27 +20,19 @@ void UserXface::RegisterHotKeys() {
 }
 
 void UserXface::OnHotKey(HWND window, WPARAM id, LPARAM) {
-  if (id == 0) {  // starting the saver is always allowed
-    SendMessageA(window, WM_NAPKEY_START_SAVER, 0, 0);
-    return;
-  }
-  if (!hotKeysAllowed) {
+  const int hotKey = static_cast<int>(id);
+  if (hotKey != 0 && !hotKeysAllowed) {  // starting the saver is always allowed
     MessageBeep(0xFFFFFFFF);
     return;
   }
-  switch (id) {
-    case 1:
-      if (options && !options->ButtonBar.Show) {
-        options->ButtonBar.Show = 1;
-        LayoutBar();
-      }
-      SetForegroundWindow(window);
-      break;
-    case 2: SendMessageA(window, WM_NAPKEY_TOGGLE_SAVER, 0, 0); break;
-    case 3: SendMessageA(window, WM_NAPKEY_FAST_EXIT, 0, 0); break;
-    case 4: SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0); break;
-    case 5: SendMessageA(window, WM_NAPKEY_SAVER_PROPERTIES, 0, 0); break;
-    case 6: SendMessageA(window, WM_COMMAND, IDM_CUSTOMIZE, 0); break;
-    default: break;
+  if (hotKey == 1) {
+    if (options && !options->ButtonBar.Show) {
+      options->ButtonBar.Show = 1;
+      LayoutBar();
+    }
+    SetForegroundWindow(window);
+    return;
   }
+  const HotKeyCommand command = HotKeyCommandOf(hotKey);
+  if (command.message) SendMessageA(window, command.message, command.wParam, 0);
 }

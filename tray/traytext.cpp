@@ -88,6 +88,20 @@ int HotKeyOptionIndex(int id) {
   }
 }
 
+HotKeyCommand HotKeyCommandOf(int id) {
+  constexpr unsigned kWmCommand = 0x0111;  // WM_COMMAND
+  constexpr unsigned kCustomizeCommand = 40012;
+  switch (id) {
+    case 0: return {WM_NAPKEY_START_SAVER, 0};
+    case 2: return {WM_NAPKEY_TOGGLE_SAVER, 0};
+    case 3: return {WM_NAPKEY_FAST_EXIT, 0};
+    case 4: return {WM_NAPKEY_POPUP_MENU, 0};
+    case 5: return {WM_NAPKEY_SAVER_PROPERTIES, 0};
+    case 6: return {kWmCommand, kCustomizeCommand};
+    default: return {0, 0};
+  }
+}
+
 const char* HotKeyPurpose(int id) {
   static const char* const kPurposes[kHotKeyCount] = {
       "start the screen saver.",

@@ -45,6 +45,13 @@ constexpr int kHotKeyCount = 7;
 // The option (index into the record's order) behind each hot-key id: ids 2
 // and 3 are the record's 4th and 3rd keys.
 int HotKeyOptionIndex(int id);
+// What a hot-key press sends to the main window (ids 2 to 6; ids 0 and 1 are
+// handled on their own): the message and its wParam; message 0 for none.
+struct HotKeyCommand {
+  unsigned message;
+  unsigned wParam;
+};
+HotKeyCommand HotKeyCommandOf(int id);
 // The failure line of each id, e.g. "start the screen saver.".
 const char* HotKeyPurpose(int id);
 // The whole failure message for the ids whose registration failed (bit i = id i).

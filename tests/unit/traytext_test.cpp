@@ -89,6 +89,19 @@ TEST(HotKeys, ModifierMappingDropsTheExtendedFlag) {
   EXPECT_EQ(0x0007u, HotKeyBindingOf(0x0F41).modifiers);
 }
 
+TEST(HotKeys, CommandsById) {
+  EXPECT_EQ(WM_NAPKEY_START_SAVER, HotKeyCommandOf(0).message);
+  EXPECT_EQ(0u, HotKeyCommandOf(1).message) << "the bar is brought back, not a message";
+  EXPECT_EQ(WM_NAPKEY_TOGGLE_SAVER, HotKeyCommandOf(2).message);
+  EXPECT_EQ(WM_NAPKEY_FAST_EXIT, HotKeyCommandOf(3).message);
+  EXPECT_EQ(0u, HotKeyCommandOf(3).wParam) << "the configured Fast Exit action";
+  EXPECT_EQ(WM_NAPKEY_POPUP_MENU, HotKeyCommandOf(4).message);
+  EXPECT_EQ(WM_NAPKEY_SAVER_PROPERTIES, HotKeyCommandOf(5).message);
+  EXPECT_EQ(0x0111u, HotKeyCommandOf(6).message);
+  EXPECT_EQ(40012u, HotKeyCommandOf(6).wParam);
+  EXPECT_EQ(0u, HotKeyCommandOf(7).message);
+}
+
 TEST(HotKeys, IdsTwoAndThreeSwapTheRecordOrder) {
   const int expected[] = {0, 1, 3, 2, 4, 5, 6};
   for (int id = 0; id < kHotKeyCount; ++id) EXPECT_EQ(expected[id], HotKeyOptionIndex(id)) << id;
