@@ -80,6 +80,13 @@ BOOL CALLBACK CollectChildren(HWND window, LPARAM param) {
 
 }  // namespace
 
+std::vector<HWND> WindowsOfClass(const char* className) {
+  std::vector<HWND> found;
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr) found.push_back(window);
+  return found;
+}
+
 std::vector<HWND> TopLevelWindows(DWORD pid) {
   EnumState state{pid, {}};
   EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&state));

@@ -28,6 +28,9 @@ bool WaitUntil(const std::function<bool()>& predicate, DWORD timeoutMs);
 // Visible top-level windows of a process (any process when pid is 0).
 std::vector<HWND> TopLevelWindows(DWORD pid);
 
+// Top-level windows of a class, visible or not, of any process.
+std::vector<HWND> WindowsOfClass(const char* className);
+
 // A visible dialog (class "#32770") with this caption, of the given process
 // (any when pid is 0); null when none. Waits up to timeoutMs.
 HWND WaitForDialog(const char* caption, DWORD pid, DWORD timeoutMs);

@@ -32,22 +32,13 @@ std::string WindowsFile(const char* name) {
   return std::string(directory) + "\\" + name;
 }
 
-BOOL CALLBACK CloseNapkeyWindow(HWND window, LPARAM param) {
-  char name[64];
-  if (GetClassNameA(window, name, sizeof name) && strcmp(name, "Napkey") == 0) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    *reinterpret_cast<DWORD*>(param) = pid;
-  }
-  return TRUE;
-}
-
 // Ends every napkey.exe left by a failed test, so that the next one starts clean.
 void KillStrayInstances() {
   for (int attempt = 0; attempt < 20; ++attempt) {
+    const std::vector<HWND> instances = harness::WindowsOfClass("Napkey");
+    if (instances.empty()) return;
     DWORD pid = 0;
-    EnumWindows(CloseNapkeyWindow, reinterpret_cast<LPARAM>(&pid));
-    if (!pid) return;
+    GetWindowThreadProcessId(instances.front(), &pid);
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
     if (!process) return;
     TerminateProcess(process, 1);
@@ -97,21 +88,10 @@ std::string SaverInSystemIni() {
 
 std::vector<std::string> ReadLog(const std::string& path) { return harness::ReadLines(path); }
 
-namespace {
-BOOL CALLBACK CloseSaverWindow(HWND window, LPARAM closed) {
-  char name[32];
-  if (GetClassNameA(window, name, sizeof name) && strcmp(name, "TestSaver") == 0) {
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    ++*reinterpret_cast<int*>(closed);
-  }
-  return TRUE;
-}
-}  // namespace
-
 void CloseTestSavers() {
-  int closed = 0;
-  EnumWindows(CloseSaverWindow, reinterpret_cast<LPARAM>(&closed));
-  if (closed) harness::PumpFor(200);
+  const std::vector<HWND> savers = harness::WindowsOfClass("TestSaver");
+  for (HWND saver : savers) PostMessageA(saver, WM_CLOSE, 0, 0);
+  if (!savers.empty()) harness::PumpFor(200);
 }
 
 HWND FocusOfThread(HWND window) {
@@ -237,30 +217,15 @@ bool Napkey::Start(const char* arguments, const std::string& exe) {
   return true;
 }
 
-namespace {
-struct FindMain {
-  DWORD pid;
-  HWND found;
-};
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
-  auto* state = reinterpret_cast<FindMain*>(param);
-  char name[64];
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == state->pid && GetClassNameA(window, name, sizeof name) && strcmp(name, "Napkey") == 0) {
-    state->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-}  // namespace
-
 HWND Napkey::WaitMainWindow(DWORD timeoutMs) {
   harness::WaitUntil(
       [&] {
-        FindMain state{pid, nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&state));
-        mainWindow = state.found;
+        mainWindow = nullptr;
+        for (HWND window : harness::WindowsOfClass("Napkey")) {
+          DWORD owner = 0;
+          GetWindowThreadProcessId(window, &owner);
+          if (owner == pid) mainWindow = window;
+        }
         return mainWindow != nullptr;
       },
       timeoutMs);

@@ -29,6 +29,15 @@ class SaverControl : public ::testing::TestWithParam<const char*> {
     return napkey.WaitMainWindow();
   }
 
+  // Holds the saver disabled, then another program sets SCRNSAVE.EXE to
+  // `value` and announces it: returns the question box that should follow.
+  HWND HoldDisabledThenSelect(HWND main, const char* value) {
+    SendMessageA(main, kToggleSaver, 0, 0);
+    driver::SelectSaverInSystemIni(value);
+    driver::SendWithoutWaiting(main, WM_SETTINGCHANGE, 0, 0);
+    return harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 10000);
+  }
+
   Napkey napkey;
 };
 
@@ -66,10 +75,7 @@ TEST_P(SaverControl, SettingsBroadcastThatReenablesIsUndoneAtOnce) {
 TEST_P(SaverControl, NoneSelectedElsewhereAsksAndNoPutsTheSaverBack) {
   HWND main = StartWithSaver();
   ASSERT_TRUE(main);
-  SendMessageA(main, kToggleSaver, 0, 0);
-  driver::SelectSaverInSystemIni("(None)");
-  driver::SendWithoutWaiting(main, WM_SETTINGCHANGE, 0, 0);
-  HWND box = harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 10000);
+  HWND box = HoldDisabledThenSelect(main, "(None)");
   ASSERT_TRUE(box);
   const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
   EXPECT_EQ(kNoneQuestion, info.text);
@@ -93,10 +99,7 @@ TEST_P(SaverControl, NoneSelectedElsewhereAsksAndNoPutsTheSaverBack) {
 TEST_P(SaverControl, NoneSelectedElsewhereAndYesForgetsTheSaver) {
   HWND main = StartWithSaver();
   ASSERT_TRUE(main);
-  SendMessageA(main, kToggleSaver, 0, 0);
-  driver::SelectSaverInSystemIni("(none)");
-  driver::SendWithoutWaiting(main, WM_SETTINGCHANGE, 0, 0);
-  HWND box = harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 10000);
+  HWND box = HoldDisabledThenSelect(main, "(none)");
   ASSERT_TRUE(box);
   harness::PressButton(box, IDYES);
   harness::PumpFor(300);

@@ -22,20 +22,9 @@ std::string SaverLog() { return FixturesDir() + "\\testsaver.log"; }
 
 std::vector<std::string> SaverLogLines() { return harness::ReadLines(SaverLog()); }
 
-BOOL CALLBACK CloseTestSaver(HWND window, LPARAM) {
-  if (harness::ClassName(window) == "TestSaver") PostMessageA(window, WM_CLOSE, 0, 0);
-  return TRUE;
-}
-
 HWND FindTestSaverWindow() {
-  HWND found = nullptr;
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        if (harness::ClassName(window) == "TestSaver") *reinterpret_cast<HWND*>(param) = window;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  const std::vector<HWND> savers = harness::WindowsOfClass("TestSaver");
+  return savers.empty() ? nullptr : savers.front();
 }
 
 bool SystemFlag() {
@@ -56,7 +45,7 @@ class SaverWin32 : public ::testing::Test {
     SystemParametersInfoA(SPI_SETSCREENSAVETIMEOUT, savedTimeout, nullptr, SPIF_UPDATEINIFILE);
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, 0);
     WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", nullptr, "system.ini");
-    EnumWindows(CloseTestSaver, 0);
+    for (HWND saver : harness::WindowsOfClass("TestSaver")) PostMessageA(saver, WM_CLOSE, 0, 0);
     harness::PumpFor(100);
   }
   UINT savedTimeout = 0;
