@@ -126,9 +126,12 @@ void UserXface::SetBarZOrder(HWND insertAfter) {
   SetWindowPos(g_mainWindow, insertAfter, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
+// The pointer is where the mouse message being handled puts it, not where it
+// is by the time a busy program gets to the message: a late press would move
+// the grab, and a late poll would drag to a stale or later place.
 void UserXface::TrackDrag(int phase) {
-  POINT cursor;
-  GetCursorPos(&cursor);
+  const DWORD at = GetMessagePos();
+  const POINT cursor = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
   RECT bar;
   GetWindowRect(g_mainWindow, &bar);
   const bool ctrl = IsKeyDown(VK_CONTROL) != 0;

@@ -1,5 +1,6 @@
 // Real mouse and keyboard input, as a user gives it (SendInput reaches every
-// program on the display, not only this one).
+// program on the display, not only this one), and what another program's
+// thread shows of it.
 #ifndef NAPKEY_TESTS_HARNESS_INPUT_H
 #define NAPKEY_TESTS_HARNESS_INPUT_H
 
@@ -11,17 +12,27 @@ namespace harness {
 
 void MouseMoveTo(int x, int y);
 void MouseButton(bool right, bool down);
-// Moves there, presses and releases.
-void ClickAt(int x, int y, bool right = false);
-// Presses at `from`, moves in steps to `to`, releases there.
-void DragMouse(POINT from, POINT to, int steps = 8);
-void Key(WORD virtualKey, bool down);
+// A key pressed and released through SendInput (no modifiers: see HostKeys).
+void TapKey(WORD virtualKey);
 
-// Holds a key for the life of the object.
+// The capture and focus windows of the thread that owns `window`.
+HWND CaptureOf(HWND window);
+HWND FocusOf(HWND window);
+
+// Keys pressed on the X server itself (xdotool names: "ctrl+alt+t",
+// "keydown shift"), through a window of this process that holds the X focus.
+// Wine keeps its modifier state in line with the X server's and resyncs it
+// whenever a window gains focus, so a modifier given only through SendInput
+// can be released behind the test's back; one pressed on the X server
+// cannot. Waits until `vk` (when not 0) is down or up as the command leaves
+// it, as this process sees it.
+bool HostKeys(const char* xdotoolArguments, WORD vk = 0, bool down = false);
+
+// Holds Shift or Ctrl for the life of the object (on the X server).
 class HeldKey {
  public:
   explicit HeldKey(WORD virtualKey);
-  ~HeldKey() { Key(key, false); }
+  ~HeldKey();
   HeldKey(const HeldKey&) = delete;
   HeldKey& operator=(const HeldKey&) = delete;
 
@@ -29,21 +40,13 @@ class HeldKey {
   WORD key;
 };
 
-// The centre of a window, in screen coordinates.
 POINT CentreOf(HWND window);
-
-// The colour of one screen pixel.
 COLORREF ScreenPixel(int x, int y);
 
 // Starts a program of the machine Wine runs on (Wine starts Unix programs
-// too), e.g. "/usr/bin/import ..."; true when it started. It runs on its own.
+// too); true when it started. Its handle is signalled at once: wait for its
+// effect instead.
 bool RunHostCommand(const char* commandLine);
-// The same, then waits until it has written `output` (a Windows path).
-bool RunHostCommandMaking(const char* commandLine, const std::string& output, DWORD timeoutMs = 10000);
-// Unix path of a Windows path on Wine's Z: drive (the host's root).
-std::string HostPath(const std::string& windowsPath);
-// Saves the screen rectangle as a PNG file (Windows path on Z:).
-bool SaveScreenshot(const RECT& area, const std::string& pngPath);
 
 }  // namespace harness
 

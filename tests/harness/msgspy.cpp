@@ -1,5 +1,7 @@
 #include "msgspy.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -21,13 +23,19 @@ MessageSpy::MessageSpy(HWND window) {
   char* slash = std::strrchr(path, '\\');
   if (slash) lstrcpynA(slash + 1, "msgspy.dll", static_cast<int>(MAX_PATH - (slash + 1 - path)));
   module = LoadLibraryA(path);
-  HOOKPROC proc = module ? reinterpret_cast<HOOKPROC>(GetProcAddress(module, "MessageSpyHook")) : nullptr;
   const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-  if (proc && thread) hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, module, thread);
+  const struct {
+    int type;
+    const char* name;
+  } kHooks[] = {{WH_CALLWNDPROC, "MessageSpyHook"}, {WH_GETMESSAGE, "MessageSpyQueueHook"}};
+  for (int i = 0; i < 2 && module && thread; ++i)
+    if (HOOKPROC proc = reinterpret_cast<HOOKPROC>(GetProcAddress(module, kHooks[i].name)))
+      hooks[i] = SetWindowsHookExA(kHooks[i].type, proc, module, thread);
 }
 
 MessageSpy::~MessageSpy() {
-  if (hook) UnhookWindowsHookEx(hook);
+  for (HHOOK hook : hooks)
+    if (hook) UnhookWindowsHookEx(hook);
   if (module) FreeLibrary(module);
   if (view) UnmapViewOfFile(view);
   if (mapping) CloseHandle(mapping);
@@ -54,11 +62,31 @@ bool MessageSpy::WaitForPopup(DWORD timeoutMs, std::vector<SpiedMenuItem>* items
   return true;
 }
 
+bool MessageSpy::Settle(HWND window) {
+  if (!Ok()) return false;
+  volatile LONG* markers = reinterpret_cast<volatile LONG*>(view + MSGSPY_MARKERS);
+  for (int round = 0; round < 2; ++round) {
+    const LONG before = *markers;
+    if (!PostMessageA(window, WM_NULL, MSGSPY_MARKER, 0)) return false;
+    if (!WaitUntil([&] { return *markers != before; }, 20000)) return false;
+  }
+  DWORD_PTR result;
+  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
+}
+
+LONG MessageSpy::MouseMoves() const {
+  return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
+}
+
 std::vector<MessageSpy::Message> MessageSpy::Messages() const {
   std::vector<Message> messages;
   if (!view) return messages;
   LONG count = *reinterpret_cast<volatile LONG*>(view + MSGSPY_MESSAGE_COUNT);
-  if (count > MSGSPY_MAX_MESSAGES) count = MSGSPY_MAX_MESSAGES;
+  // A count past what was kept would make every later check of it meaningless.
+  if (count > MSGSPY_MAX_MESSAGES) {
+    ADD_FAILURE() << "message spy overflowed: " << count << " messages, " << MSGSPY_MAX_MESSAGES << " kept";
+    count = MSGSPY_MAX_MESSAGES;
+  }
   const UINT* stored = reinterpret_cast<const UINT*>(view + MSGSPY_MESSAGES);
   for (LONG i = 0; i < count; ++i) messages.push_back(Message{stored[2 * i], stored[2 * i + 1]});
   return messages;

@@ -1,10 +1,10 @@
-// Watches messages that another process receives. A window-procedure hook
-// DLL (msgspy.dll) is loaded into that process by the system and copies what
-// it sees into shared memory: the items of every popup menu about to show
-// (id, state, text), the WM_SYSCOMMAND requests and the program's own
-// messages WM_APP+10 to WM_APP+18. Menus cannot be read
-// across processes under Wine, and a message sent to another program's
-// window leaves no other trace, so this is how a test sees them.
+// Watches messages that another process receives. Hooks in a DLL
+// (msgspy.dll) that the system loads into that process copy what they see
+// into shared memory: the items of every popup menu about to show (id,
+// state, text), the WM_SYSCOMMAND requests, the program's own messages
+// WM_APP+10 to WM_APP+18, and marker messages taken from its queue. Menus
+// cannot be read across processes under Wine, and a message sent to another
+// program's window leaves no other trace, so this is how a test sees them.
 #ifndef NAPKEY_TESTS_HARNESS_MSGSPY_H
 #define NAPKEY_TESTS_HARNESS_MSGSPY_H
 
@@ -29,21 +29,29 @@ class MessageSpy {
   MessageSpy(const MessageSpy&) = delete;
   MessageSpy& operator=(const MessageSpy&) = delete;
 
-  bool Ok() const { return hook != nullptr && view != nullptr; }
+  bool Ok() const { return hooks[0] && hooks[1] && view != nullptr; }
+  // Twice posts a marker to `window` and waits until its thread takes it
+  // from the queue, then sends it a message: true when everything posted
+  // before (and what that posted in turn) was handled and the window still
+  // exists.
+  bool Settle(HWND window);
   // Waits for the next popup opened after the previous call.
   bool WaitForPopup(DWORD timeoutMs, std::vector<SpiedMenuItem>* items);
   struct Message {
     UINT message;
     UINT wParam;  // for WM_SYSCOMMAND, the command with its low four bits cleared
   };
-  // The watched messages seen since the spy began, in order.
+  // The watched messages seen since the spy began, in order; more than the
+  // spy can keep fails the test.
   std::vector<Message> Messages() const;
+  // How many mouse moves the thread has taken from its queue.
+  LONG MouseMoves() const;
   // How many times `message` (with this wParam, unless anyWParam) was seen.
   int Count(UINT message, UINT wParam = 0, bool anyWParam = true) const;
 
  private:
   HMODULE module = nullptr;
-  HHOOK hook = nullptr;
+  HHOOK hooks[2] = {nullptr, nullptr};
   HANDLE mapping = nullptr;
   char* view = nullptr;
   LONG menusSeen = 0;

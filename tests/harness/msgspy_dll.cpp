@@ -68,4 +68,17 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyHook(int code, WPARA
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyQueueHook(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* message = reinterpret_cast<const MSG*>(lParam);
+  const bool marker = message->message == WM_NULL && message->wParam == MSGSPY_MARKER;
+  if (code == HC_ACTION && wParam == PM_REMOVE && (marker || message->message == WM_MOUSEMOVE)) {
+    HANDLE mapping;
+    if (char* view = OpenShared(&mapping)) {
+      InterlockedIncrement(reinterpret_cast<LONG*>(view + (marker ? MSGSPY_MARKERS : MSGSPY_MOUSE_MOVES)));
+      CloseShared(mapping, view);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

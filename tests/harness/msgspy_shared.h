@@ -11,9 +11,15 @@
 // WM_APP+18); the first MSGSPY_MAX_MESSAGES are kept from offset 64 as pairs
 // of UINTs: the message, and its wParam (for WM_SYSCOMMAND, & 0xFFF0).
 #define MSGSPY_MESSAGE_COUNT 4
+// LONG: how many marker messages (WM_NULL, wParam MSGSPY_MARKER) the watched
+// thread has taken from its queue.
+#define MSGSPY_MARKERS 8
+// LONG: how many WM_MOUSEMOVE messages the watched thread has taken.
+#define MSGSPY_MOUSE_MOVES 12
+#define MSGSPY_MARKER 0x5E771E
 #define MSGSPY_MESSAGES 64
-#define MSGSPY_MAX_MESSAGES 24
+#define MSGSPY_MAX_MESSAGES 500
 // Text lines "id<TAB>state<TAB>text\n" of the last popup, zero-terminated.
-#define MSGSPY_MENU_TEXT 256
+#define MSGSPY_MENU_TEXT 4096
 
 #endif

@@ -1,7 +1,5 @@
 #include "driver.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstring>
 
@@ -15,39 +13,34 @@ std::string g_fixturesDir;
 // Files the tests leave next to the fixtures or in the Windows directory.
 const char* const kScratchFiles[] = {"testsaver.log", "exitrec\\exitrequests.log", "exitrec\\exit.refuse",
                                      "exitrec\\privilege.refuse"};
+const char* const kWindowsScratch[] = {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF"};
 
-void SetStringValue(HKEY root, const char* subKey, const char* name, const char* value) {
+std::string IniPath() { return WindowsFile("napkey.ini"); }
+
+// Drops this process's cached copy of a profile file that another process
+// may have rewritten meanwhile.
+void ForgetCached(const char* file) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, file); }
+
+void SetVersionMode(const char* mode) {
   HKEY key;
-  if (RegCreateKeyExA(root, subKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    ADD_FAILURE() << "cannot open " << subKey;
-    return;
-  }
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), static_cast<DWORD>(strlen(value) + 1));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\napkey.exe", 0, nullptr,
+                                           0, KEY_WRITE, nullptr, &key, nullptr));
+  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(mode), static_cast<DWORD>(strlen(mode) + 1));
   RegCloseKey(key);
 }
 
-std::string WindowsFile(const char* name) {
-  char directory[MAX_PATH];
-  GetWindowsDirectoryA(directory, MAX_PATH);
-  return std::string(directory) + "\\" + name;
-}
-
-// Ends every napkey.exe left by a failed test, so that the next one starts clean.
+// Ends every napkey.exe a failed test left, so that the next one starts clean.
 void KillStrayInstances() {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    const std::vector<HWND> instances = harness::WindowsOfClass("Napkey");
-    if (instances.empty()) return;
+  for (HWND window : harness::WindowsOfClass("Napkey")) {
     DWORD pid = 0;
-    GetWindowThreadProcessId(instances.front(), &pid);
-    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-    if (!process) return;
-    TerminateProcess(process, 1);
-    WaitForSingleObject(process, 5000);
-    CloseHandle(process);
+    GetWindowThreadProcessId(window, &pid);
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+      TerminateProcess(process, 1);
+      EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 20000)) << "a stray napkey.exe did not end";
+      CloseHandle(process);
+    }
   }
 }
-
-}  // namespace
 
 // Wine now and then refuses a start right after another process ended
 // (ERROR_INTERNAL_ERROR); a moment later it works. Not the program's fault.
@@ -56,134 +49,91 @@ DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info) {
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
   DWORD error = 0;
-  for (int attempt = 0; attempt < 3; ++attempt) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
     if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info))
       return 0;
-    error = GetLastError();
-    if (error != ERROR_INTERNAL_ERROR) break;
-    harness::PumpFor(300);
+    if ((error = GetLastError()) != ERROR_INTERNAL_ERROR) break;
+    Sleep(300);
   }
   return error;
 }
 
+}  // namespace
+
 const std::string& NapkeyExe() { return g_napkeyExe; }
-void SetNapkeyExe(const std::string& path) { g_napkeyExe = path; }
-const std::string& FixturesDir() { return g_fixturesDir; }
-void SetFixturesDir(const std::string& path) { g_fixturesDir = path; }
+void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir) {
+  g_napkeyExe = napkeyExe;
+  g_fixturesDir = fixturesDir;
+}
 std::string FixturePath(const char* name) { return g_fixturesDir + "\\" + name; }
-std::string RecordingNapkeyExe() { return FixturePath("exitrec\\napkey.exe"); }
 std::string TestSaverPath() { return FixturePath("testsaver.scr"); }
+
+std::string WindowsFile(const char* name) {
+  char directory[MAX_PATH];
+  GetWindowsDirectoryA(directory, MAX_PATH);
+  return std::string(directory) + "\\" + name;
+}
 
 void SelectSaverInSystemIni(const char* value) {
   WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", value, "system.ini");
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, "system.ini");
+  ForgetCached("system.ini");
 }
 
 std::string SaverInSystemIni() {
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, "system.ini");
+  ForgetCached("system.ini");
   char value[MAX_PATH] = "";
   GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", value, sizeof value, "system.ini");
   return value;
 }
 
-std::vector<std::string> ReadLog(const std::string& path) { return harness::ReadLines(path); }
+std::vector<std::string> SaverLog() { return harness::ReadLines(FixturePath("testsaver.log")); }
+std::vector<std::string> ExitRequests() { return harness::ReadLines(FixturePath("exitrec\\exitrequests.log")); }
 
 void CloseTestSavers() {
-  const std::vector<HWND> savers = harness::WindowsOfClass("TestSaver");
-  for (HWND saver : savers) PostMessageA(saver, WM_CLOSE, 0, 0);
-  if (!savers.empty()) harness::PumpFor(200);
+  for (HWND saver : harness::WindowsOfClass("TestSaver")) PostMessageA(saver, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(harness::WaitUntil([] { return harness::WindowsOfClass("TestSaver").empty(); }, 20000))
+      << "a test saver did not close";
 }
 
-HWND FocusOfThread(HWND window) {
-  GUITHREADINFO info;
-  ZeroMemory(&info, sizeof info);
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-  return info.hwndFocus;
-}
+int LevelOf(const std::string& mode) { return mode == "win31" || mode == "nt351" ? 3 : 4; }
+bool IsNt(const std::string& mode) { return mode != "win95" && mode != "win31"; }
 
-void SendWithoutWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result;
-  SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 200, &result);
-}
-
-// Under Wine with the X11 driver, a program that has a display reads the
-// saver flag from the X server's screen-saver timeout, while the stored
-// setting is what a new process without a display (spiquery.exe) reads. A
-// short-lived process that sets the flag may end before its request reaches
-// the X server, so the two can disagree. Tests therefore set the state they
-// start from here, in a process that lives on and pumps its messages (which
-// flushes the request), and read results through spiquery.exe.
-void SetSaverFlag(bool active) {
-  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? TRUE : FALSE, nullptr, 0);
-  harness::PumpFor(50);
-}
-
-void BroadcastSettingChange() {
-  DWORD_PTR result;
-  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETSCREENSAVEACTIVE, 0, SMTO_ABORTIFHUNG, 5000, &result);
-}
-
-void SetWindowsVersion(const char* mode) {
-  SetStringValue(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\napkey.exe", "Version", mode);
-}
-
-int LevelOf(const char* mode) {
-  return (strcmp(mode, "win31") == 0 || strcmp(mode, "nt351") == 0) ? 3 : 4;
-}
-
-std::string IniPath() { return WindowsFile("napkey.ini"); }
-
-void ResetSystem(const char* mode, const char* iniContents) {
+void ResetSystem(const char* mode, const char* iniContents, bool firstStart) {
   KillStrayInstances();
-  SetWindowsVersion(mode);
+  CloseTestSavers();
+  SetVersionMode(mode);
   DeleteFileA(IniPath().c_str());
-  // Flush the profile cache so that napkey.exe reads the file as it is now.
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, "napkey.ini");
   if (iniContents) {
     FILE* file = fopen(IniPath().c_str(), "wb");
     ASSERT_NE(nullptr, file) << IniPath();
     fputs(iniContents, file);
     fclose(file);
   }
-  CloseTestSavers();
+  ForgetCached(IniPath().c_str());
+  if (!firstStart) {
+    WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", IniPath().c_str());
+    ForgetCached(IniPath().c_str());
+  }
   SelectSaverInSystemIni(nullptr);
   SetSaverFlag(true);
   for (const char* name : kScratchFiles) DeleteFileA(FixturePath(name).c_str());
-  char windows[MAX_PATH];
-  GetWindowsDirectoryA(windows, MAX_PATH);
-  for (const char* name : {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF"})
-    DeleteFileA((std::string(windows) + "\\" + name).c_str());
+  for (const char* name : kWindowsScratch) DeleteFileA(WindowsFile(name).c_str());
 }
 
-// Drops this process's cached copy of napkey.ini, which napkey.exe may have
-// rewritten meanwhile.
-void ForgetCachedIni() { WritePrivateProfileStringA(nullptr, nullptr, nullptr, IniPath().c_str()); }
+bool IniHas(const char* section, const char* key) { return IniInt(section, key) != -9; }
 
-bool IniHas(const char* section, const char* key) {
-  ForgetCachedIni();
-  char value[64];
-  return GetPrivateProfileStringA(section, key, "", value, sizeof value, IniPath().c_str()) > 0;
-}
-
-int IniInt(const char* section, const char* key, int fallback) {
-  ForgetCachedIni();
-  return static_cast<int>(GetPrivateProfileIntA(section, key, fallback, IniPath().c_str()));
-}
-
-void MarkStartedBefore() {
-  WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", IniPath().c_str());
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, IniPath().c_str());
+int IniInt(const char* section, const char* key) {
+  ForgetCached(IniPath().c_str());
+  return static_cast<int>(GetPrivateProfileIntA(section, key, -9, IniPath().c_str()));
 }
 
 bool SystemSaverActive() {
-  const std::string commandLine = "\"" + FixturePath("spiquery.exe") + "\"";
   PROCESS_INFORMATION info;
-  if (const DWORD error = StartProcess(commandLine, &info)) {
-    ADD_FAILURE() << "cannot start " << commandLine << ": " << error;
+  if (const DWORD error = StartProcess("\"" + FixturePath("spiquery.exe") + "\"", &info)) {
+    ADD_FAILURE() << "cannot start spiquery.exe: " << error;
     return false;
   }
-  WaitForSingleObject(info.hProcess, 10000);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(info.hProcess, 20000));
   DWORD code = 2;
   GetExitCodeProcess(info.hProcess, &code);
   CloseHandle(info.hThread);
@@ -192,22 +142,46 @@ bool SystemSaverActive() {
   return code == 1;
 }
 
-Napkey::~Napkey() {
-  if (process) {
-    if (Running()) {
-      TerminateProcess(process, 1);
-      WaitForSingleObject(process, 5000);
-    }
-    CloseHandle(process);
+// Under Wine with the X11 driver, a program that has a display reads the
+// saver flag from the X server's screen-saver timeout, while a new process
+// without a display (spiquery.exe) reads the stored setting. A short-lived
+// process that sets the flag may end before its request reaches the X
+// server, so the two can disagree: tests set the state they start from here,
+// in a process that lives on and pumps its messages (which flushes the
+// request), and read results through spiquery.exe.
+// Reading the flag back here asks the X server, which handles this client's
+// requests in order: the change has reached it once the answer is in.
+void SetSaverFlag(bool active) {
+  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? TRUE : FALSE, nullptr, 0);
+  BOOL seen = !active;
+  SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &seen, 0);
+  EXPECT_EQ(active, seen != FALSE) << "the display did not take the saver flag";
+  EXPECT_EQ(active, SystemSaverActive()) << "the saver flag was not stored";
+}
+
+void BroadcastSettingChange() {
+  DWORD_PTR result;
+  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETSCREENSAVEACTIVE, 0, SMTO_ABORTIFHUNG, 20000, &result);
+}
+
+void Napkey::Release() {
+  if (!process) return;
+  if (Running()) {
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 20000);
   }
+  CloseHandle(process);
+  process = nullptr;
+  pid = 0;
+  mainWindow = nullptr;
 }
 
 bool Napkey::Start(const char* arguments, const std::string& exe) {
+  Release();
   std::string commandLine = "\"" + (exe.empty() ? g_napkeyExe : exe) + "\"";
   if (arguments && *arguments) commandLine += std::string(" ") + arguments;
   PROCESS_INFORMATION info;
-  const DWORD error = StartProcess(commandLine, &info);
-  if (error) {
+  if (const DWORD error = StartProcess(commandLine, &info)) {
     ADD_FAILURE() << "CreateProcess failed for " << commandLine << ": " << error;
     return false;
   }
@@ -220,44 +194,139 @@ bool Napkey::Start(const char* arguments, const std::string& exe) {
 HWND Napkey::WaitMainWindow(DWORD timeoutMs) {
   harness::WaitUntil(
       [&] {
-        mainWindow = nullptr;
         for (HWND window : harness::WindowsOfClass("Napkey")) {
           DWORD owner = 0;
           GetWindowThreadProcessId(window, &owner);
           if (owner == pid) mainWindow = window;
         }
-        return mainWindow != nullptr;
+        return mainWindow != nullptr || !Running();
       },
       timeoutMs);
   // Start-up is over once the program waits in its message loop (its hot
   // keys, icons and bar are all in place by then).
-  if (mainWindow && process) WaitForInputIdle(process, 5000);
+  if (mainWindow) EXPECT_EQ(0u, WaitForInputIdle(process, 20000)) << "napkey.exe never became idle";
   return mainWindow;
 }
 
+// Pumps while waiting: a program on its way out may still talk to windows of
+// this thread (the stand-in notification area).
 DWORD Napkey::WaitExit(DWORD timeoutMs) {
-  if (!process) return STILL_ACTIVE;
-  harness::WaitUntil([&] { return !Running(); }, timeoutMs);
   DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process, &code);
+  if (process && harness::WaitUntil([&] { return !Running(); }, timeoutMs)) GetExitCodeProcess(process, &code);
   return code;
 }
 
-bool Napkey::Running() const {
-  return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-}
+bool Napkey::Running() const { return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
 
 bool Napkey::ExitThroughMenu() {
   if (!mainWindow && !WaitMainWindow()) return false;
-  PostMessageA(mainWindow, WM_COMMAND, 40003, 0);
+  PostMessageA(mainWindow, WM_COMMAND, IDM_EXIT, 0);
   return WaitExit() == 0;
 }
 
-bool Napkey::DismissQuickHelp(DWORD timeoutMs) {
-  HWND welcome = harness::WaitForDialog("Welcome to Drowsel/Plus!", pid, timeoutMs);
-  if (!welcome) return false;
-  harness::PressButton(welcome, IDCANCEL);
-  return true;
+DWORD RunCommand(const char* arguments, bool* help, const std::string& exe) {
+  Napkey napkey;
+  *help = false;
+  bool madeWindow = false;
+  if (!napkey.Start(arguments, exe)) return 99;
+  harness::WaitUntil(
+      [&] {
+        for (HWND window : harness::WindowsOfClass("Napkey")) {
+          DWORD owner = 0;
+          GetWindowThreadProcessId(window, &owner);
+          madeWindow |= owner == napkey.Pid();
+        }
+        for (HWND box : harness::TopLevelWindows(napkey.Pid())) {
+          const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
+          EXPECT_EQ("Drowsel/Plus", info.caption);
+          EXPECT_EQ(0u, info.text.find("Command Line Options:")) << info.text;
+          harness::PressButton(box, IDOK);
+          *help = true;
+        }
+        return !napkey.Running();
+      },
+      20000);
+  EXPECT_FALSE(madeWindow) << "napkey.exe " << arguments << " made a main window";
+  return napkey.WaitExit(0);
+}
+
+void RefuseInRecorder(const char* what) {
+  const std::string path = FixturePath("exitrec\\") + what + ".refuse";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  EXPECT_NE(INVALID_HANDLE_VALUE, file) << path;
+  CloseHandle(file);
+}
+
+const harness::SpiedMenuItem* Find(const std::vector<harness::SpiedMenuItem>& items, UINT id) {
+  for (const harness::SpiedMenuItem& item : items)
+    if (item.id == id) return &item;
+  return nullptr;
+}
+
+std::vector<harness::SpiedMenuItem> SystemTest::Menu() {
+  std::vector<harness::SpiedMenuItem> items;
+  Post(WM_NAPKEY_POPUP_MENU);
+  EXPECT_TRUE(spy && spy->WaitForPopup(20000, &items)) << "no popup menu";
+  CloseMenu();
+  return items;
+}
+
+void SystemTest::CloseMenu() {
+  HWND menu = nullptr;
+  EXPECT_TRUE(harness::WaitUntil(
+      [&] {
+        for (HWND window : harness::TopLevelWindows(napkey.Pid()))
+          if (harness::ClassName(window) == "#32768") menu = window;
+        return menu != nullptr;
+      },
+      20000))
+      << "no menu window";
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindowVisible(menu); }, 20000)) << "the menu stayed";
+}
+
+void SystemTest::TearDown() {
+  spy.reset();
+  EXPECT_FALSE(napkey.Running()) << "napkey.exe was left running";
+  CloseTestSavers();
+}
+
+HWND SystemTest::Start(const char* ini, unsigned flags) {
+  spy.reset();
+  if (!(flags & kKeepState)) ResetSystem(Mode().c_str(), ini, flags & kFirstStart);
+  if (flags & kWithSaver) SelectSaverInSystemIni(TestSaverPath().c_str());
+  if (flags & kMissingSaver) SelectSaverInSystemIni(FixturePath("missing.scr").c_str());
+  if (!napkey.Start("", (flags & kRecording) ? FixturePath("exitrec\\napkey.exe") : std::string())) return nullptr;
+  return Attach();
+}
+
+HWND SystemTest::Attach() {
+  main = napkey.WaitMainWindow();
+  EXPECT_TRUE(main) << "no main window";
+  if (main) {
+    spy.reset(new harness::MessageSpy(main));
+    EXPECT_TRUE(spy->Ok()) << "the message spy is not hooked";
+  }
+  return main;
+}
+
+bool SystemTest::Alive() { return spy && spy->Settle(main); }
+
+HWND SystemTest::Dialog(const char* caption) {
+  HWND dialog = harness::WaitForDialog(caption, napkey.Pid(), 20000);
+  EXPECT_TRUE(dialog) << "no dialog \"" << caption << "\"";
+  return dialog;
+}
+
+harness::MessageBoxInfo SystemTest::Box(const char* caption) {
+  HWND box = Dialog(caption);
+  return box ? harness::ReadMessageBox(box) : harness::MessageBoxInfo();
+}
+
+void SystemTest::Answer(HWND dialog, int id) {
+  if (!dialog) return;
+  harness::PressButton(dialog, id);
+  EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindowVisible(dialog); }, 20000)) << "the dialog stayed";
 }
 
 }  // namespace driver

@@ -1,69 +1,57 @@
 // Drives the real napkey.exe from a test running in the same Wine prefix:
-// a known system state before each start, the process itself, and what it
-// leaves in napkey.ini.
+// a known system state before each start, the process itself, what it shows
+// and what it leaves in napkey.ini, system.ini and the saver flag.
 #ifndef NAPKEY_TESTS_SYSTEM_DRIVER_H
 #define NAPKEY_TESTS_SYSTEM_DRIVER_H
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/messages.h"
 #include "dialogs.h"
+#include "msgspy.h"
+#include "res/resource.h"
 
 namespace driver {
 
-// Path of the napkey.exe under test (first non-gtest argument) and of the
-// folder of test programs (second argument).
+// napkey.exe under test, and the folder of the test programs.
 const std::string& NapkeyExe();
-void SetNapkeyExe(const std::string& path);
-const std::string& FixturesDir();
-void SetFixturesDir(const std::string& path);
-// napkey.exe built with the session-ending calls recorded (see exitrecorder.cpp).
-std::string RecordingNapkeyExe();
+void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir);
 std::string FixturePath(const char* name);
-
-// The logging test saver, selected in system.ini [boot] SCRNSAVE.EXE.
+std::string WindowsFile(const char* name);
 std::string TestSaverPath();
-void SelectSaverInSystemIni(const char* value);  // null removes the entry
+
+// system.ini [boot] SCRNSAVE.EXE; null removes the entry.
+void SelectSaverInSystemIni(const char* value);
 std::string SaverInSystemIni();
-// Lines a fixture wrote to its log (fixtures dir or the given folder).
-std::vector<std::string> ReadLog(const std::string& path);
-// Closes every window of the test saver.
+std::vector<std::string> SaverLog();
+// Lines of the Fast Exit recorder: "ExitWindowsEx 0x<flags>".
+std::vector<std::string> ExitRequests();
+// Closes every test saver window and waits until none is left.
 void CloseTestSavers();
 
-// The focused control of the thread that owns `window`.
-HWND FocusOfThread(HWND window);
+// The platform level napkey.exe sees in a Wine version mode: 3 for the old
+// shells ("win31" is Win32s 3.10, "nt351" NT 3.51), else 4 or more.
+int LevelOf(const std::string& mode);
+bool IsNt(const std::string& mode);
 
-// The Windows version Wine reports to napkey.exe: "win95", "nt40", "win10",
-// and, for the old shell without taskbar icons, "win31" (Win32s 3.10) and
-// "nt351" (NT 3.51).
-void SetWindowsVersion(const char* mode);
-// The platform level napkey.exe sees in that mode: 3 for the old shell, else 4 or more.
-int LevelOf(const char* mode);
+// A known state: no napkey running, napkey.ini absent (or these contents)
+// with an earlier start recorded unless `firstStart`, no saver selected,
+// the saver flag enabled, no leftovers of earlier tests.
+void ResetSystem(const char* mode, const char* iniContents = nullptr, bool firstStart = false);
 
-// A known state: no napkey running, no napkey.ini (or the given contents),
-// no saver selected in system.ini, the saver flag enabled.
-void ResetSystem(const char* mode, const char* iniContents = nullptr);
-
-std::string IniPath();
 bool IniHas(const char* section, const char* key);
-int IniInt(const char* section, const char* key, int fallback);
-// The first start of the program is over once this key is there.
-void MarkStartedBefore();
-
-// Starts a program; 0 or the error of the last attempt.
-DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info);
+int IniInt(const char* section, const char* key);  // -9 when absent
 
 // The saver flag as a newly started process sees it (under Wine a running
-// process, this one included, keeps a cached copy until a broadcast).
+// process keeps a cached copy until a broadcast).
 bool SystemSaverActive();
-// Sends a message and returns soon, while the receiver may still be busy
-// with it (for messages that cannot be posted, such as WM_SETTINGCHANGE, whose
-// handling opens a message box).
-void SendWithoutWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Sets the saver flag from this long-running process, so that it reaches the
-// display too (see SetSaverFlag in driver.cpp).
+// Sets the flag from this long-running process, so that it reaches the display.
 void SetSaverFlag(bool active);
 // Announces a settings change to every window, as Control Panel does.
 void BroadcastSettingChange();
@@ -71,27 +59,87 @@ void BroadcastSettingChange();
 class Napkey {
  public:
   Napkey() = default;
-  ~Napkey();
+  ~Napkey() { Release(); }
   Napkey(const Napkey&) = delete;
   Napkey& operator=(const Napkey&) = delete;
 
   bool Start(const char* arguments = "", const std::string& exe = std::string());
-  // The main window (class "Napkey") of this process; null when none came.
-  HWND WaitMainWindow(DWORD timeoutMs = 10000);
+  // The main window of this process once it waits in its message loop; null
+  // when none came.
+  HWND WaitMainWindow(DWORD timeoutMs = 20000);
   // Exit code once the process ended; STILL_ACTIVE when it did not in time.
-  DWORD WaitExit(DWORD timeoutMs = 10000);
+  DWORD WaitExit(DWORD timeoutMs = 20000);
   bool Running() const;
   DWORD Pid() const { return pid; }
   HWND MainWindow() const { return mainWindow; }
-  // The "E&xit Drowsel/Plus" menu command; true when the process ended with 0.
+  // The "E&xit Drowsel/Plus" command; true when the process ended with 0.
   bool ExitThroughMenu();
-  // Answers the Quick Help of a first start with "&No".
-  bool DismissQuickHelp(DWORD timeoutMs = 10000);
 
  private:
+  void Release();  // ends a process still running
   HANDLE process = nullptr;
   DWORD pid = 0;
   HWND mainWindow = nullptr;
+};
+
+// Runs napkey.exe with `arguments` to its end, answering a command-line help
+// box if one comes. Returns the exit code; *help tells whether the box came.
+DWORD RunCommand(const char* arguments, bool* help, const std::string& exe = std::string());
+
+// Start flags of SystemTest::Start.
+// kWithSaver selects the test saver, kMissingSaver one that is not there;
+// kRecording starts the napkey.exe that records its exit requests;
+// kKeepState starts without resetting the system first.
+enum : unsigned { kFirstStart = 1, kWithSaver = 2, kMissingSaver = 4, kRecording = 8, kKeepState = 16 };
+
+// Makes the exit recorder refuse: "exit" (the request) or "privilege".
+void RefuseInRecorder(const char* what);
+const harness::SpiedMenuItem* Find(const std::vector<harness::SpiedMenuItem>& items, UINT id);
+
+// One program under test per test, started from a known state and ended
+// and cleaned up whatever the test's outcome.
+class SystemTest : public ::testing::Test {
+ protected:
+  void TearDown() override;
+  virtual std::string Mode() const { return "win95"; }
+  // Resets the system (with these napkey.ini contents) and starts napkey.exe;
+  // the main window, or null with a failure recorded.
+  HWND Start(const char* ini = nullptr, unsigned flags = 0);
+  // Waits for the started program's main window and watches it.
+  HWND Attach();
+  // The program's visible dialog or message box with this caption.
+  HWND Dialog(const char* caption);
+  harness::MessageBoxInfo Box(const char* caption = "Drowsel/Plus");
+  // Presses a button of the program's dialog and waits until it is gone.
+  void Answer(HWND dialog, int id);
+  // Opens the popup menu through its message and reads it; closes it again
+  // with Esc, as a user would.
+  std::vector<harness::SpiedMenuItem> Menu();
+  void CloseMenu();
+  // Round trip through the program's message loop: true when the main
+  // window still exists and everything sent or posted before was handled.
+  bool Alive();
+  bool Exit() { return napkey.ExitThroughMenu(); }
+  void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { PostMessageA(main, message, wParam, lParam); }
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(main, message, wParam, lParam); }
+  HWND Button(int id) const { return GetDlgItem(main, id); }
+
+  // Counts what the program receives, from Start on.
+  int Count(UINT message) const { return spy ? spy->Count(message) : -1; }
+  bool WaitCount(UINT message, int count) {
+    return harness::WaitUntil([&] { return Count(message) >= count; }, 20000) && Count(message) == count;
+  }
+
+  Napkey napkey;
+  HWND main = nullptr;
+  std::unique_ptr<harness::MessageSpy> spy;
+};
+
+// The same, once in each Wine version mode given as the parameter.
+class ModeTest : public SystemTest, public ::testing::WithParamInterface<const char*> {
+ protected:
+  std::string Mode() const override { return GetParam(); }
+  bool Nt() const { return IsNt(GetParam()); }
 };
 
 }  // namespace driver

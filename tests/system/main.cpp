@@ -1,9 +1,8 @@
-// The system tests take the napkey.exe under test as their first argument.
+// The system tests take the napkey.exe under test and the folder of the test
+// programs as their arguments.
 #include <gtest/gtest.h>
 
 #include <cstdio>
-
-#include <windows.h>
 
 #include "driver.h"
 
@@ -13,8 +12,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: napkey_system_tests [gtest flags] NAPKEY.EXE FIXTURES-FOLDER\n");
     return 2;
   }
-  driver::SetNapkeyExe(argv[1]);
-  driver::SetFixturesDir(argv[2]);
+  driver::SetPaths(argv[1], argv[2]);
   // A process that owns a window receives (and may send) settings broadcasts.
   CreateWindowExA(0, "static", "napkey system tests", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   return RUN_ALL_TESTS();

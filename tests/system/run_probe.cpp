@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: napkey_run_probe shoot NAPKEY.EXE DONE-FILE\n");
     return 2;
   }
-  driver::SetNapkeyExe(argv[2]);
+  driver::SetPaths(argv[2], std::string());
   driver::Napkey napkey;
   if (!napkey.Start()) return 1;
   if (!napkey.WaitMainWindow(20000)) {

@@ -1,179 +1,204 @@
-// The real program holding, giving back and starting the system's screen saver.
-#include <gtest/gtest.h>
-
-#include <string>
-
+// The real program holding, giving back and starting the system's screen
+// saver, and Fast Exit (with the napkey.exe that records its exit requests
+// instead of making them: a test must not end the session it runs in).
 #include "driver.h"
-#include "msgspy.h"
+#include "input.h"
 
 namespace {
 
-using driver::Napkey;
+using namespace driver;
 
-constexpr UINT kToggleSaver = 0x8000 + 13;
-constexpr UINT kStartSaver = 0x8000 + 14;
-const char kNoneQuestion[] = "Are you sure you want to select \"(None)\" as your screen saver?";
-
-class SaverControl : public ::testing::TestWithParam<const char*> {
+class SaverControl : public ModeTest {
  protected:
-  void SetUp() override {
-    driver::ResetSystem(GetParam());
-    driver::MarkStartedBefore();
-  }
-  void TearDown() override { driver::ResetSystem(GetParam()); }
-
-  // Starts the program with the test saver selected and the saver enabled.
-  HWND StartWithSaver() {
-    driver::SelectSaverInSystemIni(driver::TestSaverPath().c_str());
-    if (!napkey.Start()) return nullptr;
-    return napkey.WaitMainWindow();
-  }
-
   // Holds the saver disabled, then another program sets SCRNSAVE.EXE to
-  // `value` and announces it: returns the question box that should follow.
-  HWND HoldDisabledThenSelect(HWND main, const char* value) {
-    SendMessageA(main, kToggleSaver, 0, 0);
-    driver::SelectSaverInSystemIni(value);
-    driver::SendWithoutWaiting(main, WM_SETTINGCHANGE, 0, 0);
-    return harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 10000);
+  // `value` and announces it.
+  void HoldDisabledThenSelect(const char* value) {
+    Send(WM_NAPKEY_TOGGLE_SAVER);
+    SelectSaverInSystemIni(value);
+    DWORD_PTR result;
+    SendMessageTimeoutA(main, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 200, &result);
   }
-
-  Napkey napkey;
 };
 
 TEST_P(SaverControl, ExitWhileHoldingItDisabledGivesItBackAndRemembers) {
-  HWND main = StartWithSaver();
-  ASSERT_TRUE(main);
-  SendMessageA(main, kToggleSaver, 0, 0);
-  EXPECT_FALSE(driver::SystemSaverActive());
-  ASSERT_TRUE(napkey.ExitThroughMenu());
-  EXPECT_TRUE(driver::SystemSaverActive()) << "a selected saver is enabled again at exit";
-  EXPECT_EQ(1, driver::IniInt("Drowsel", "DisableOnStart", -9));
-
-  Napkey next;
-  ASSERT_TRUE(next.Start());
-  ASSERT_TRUE(next.WaitMainWindow());
-  EXPECT_FALSE(driver::SystemSaverActive()) << "the next start disables it again";
-  EXPECT_TRUE(next.ExitThroughMenu());
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  Send(WM_NAPKEY_TOGGLE_SAVER);
+  EXPECT_FALSE(SystemSaverActive());
+  ASSERT_TRUE(Exit());
+  EXPECT_TRUE(SystemSaverActive()) << "a selected saver is enabled again at exit";
+  EXPECT_EQ(1, IniInt("Drowsel", "DisableOnStart"));
+  ASSERT_TRUE(Start(nullptr, kKeepState));
+  EXPECT_FALSE(SystemSaverActive()) << "the next start disables it again";
+  ASSERT_TRUE(Exit());
+  EXPECT_EQ(1, IniInt("Drowsel", "DisableOnStart"));
 }
 
 TEST_P(SaverControl, SettingsBroadcastThatReenablesIsUndoneAtOnce) {
-  HWND main = StartWithSaver();
-  ASSERT_TRUE(main);
-  SendMessageA(main, kToggleSaver, 0, 0);
-  ASSERT_FALSE(driver::SystemSaverActive());
-  // Another program turns the saver on and tells everybody.
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  Send(WM_NAPKEY_TOGGLE_SAVER);
+  ASSERT_FALSE(SystemSaverActive());
+  // Another program turns the saver on and tells everybody; the broadcast
+  // returns once every window has handled it.
   SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
-  driver::BroadcastSettingChange();
-  harness::PumpFor(200);
-  EXPECT_FALSE(driver::SystemSaverActive()) << "disabled again without waiting for the watchdog";
-  EXPECT_EQ(driver::TestSaverPath(), driver::SaverInSystemIni());
-  EXPECT_TRUE(napkey.ExitThroughMenu());
-  EXPECT_EQ(1, driver::IniInt("Drowsel", "DisableOnStart", -9)) << "still held disabled at exit";
+  BroadcastSettingChange();
+  EXPECT_FALSE(SystemSaverActive()) << "disabled again without waiting for the watchdog";
+  EXPECT_EQ(TestSaverPath(), SaverInSystemIni());
+  ASSERT_TRUE(Exit());
+  EXPECT_EQ(1, IniInt("Drowsel", "DisableOnStart")) << "still held disabled at exit";
 }
 
 TEST_P(SaverControl, NoneSelectedElsewhereAsksAndNoPutsTheSaverBack) {
-  HWND main = StartWithSaver();
-  ASSERT_TRUE(main);
-  HWND box = HoldDisabledThenSelect(main, "(None)");
-  ASSERT_TRUE(box);
-  const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
-  EXPECT_EQ(kNoneQuestion, info.text);
-  EXPECT_EQ(IDNO, info.defaultButton);
-  EXPECT_EQ(main, info.owner);
-  harness::PressButton(box, IDNO);
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  HoldDisabledThenSelect("(None)");
+  const harness::MessageBoxInfo box = Box();
+  EXPECT_EQ("Are you sure you want to select \"(None)\" as your screen saver?", box.text);
+  EXPECT_EQ(IDNO, box.defaultButton);
+  EXPECT_EQ(main, box.owner);
+  Answer(box.window, IDNO);
+  ASSERT_TRUE(Alive());
   // Windows 95 gets the short (8.3) form of the path.
-  std::string expected = driver::TestSaverPath();
-  if (std::string(GetParam()) == "win95") {
-    char shortPath[MAX_PATH];
-    ASSERT_GT(GetShortPathNameA(expected.c_str(), shortPath, MAX_PATH), 0u);
-    expected = shortPath;
-  }
-  EXPECT_TRUE(harness::WaitUntil([&] { return driver::SaverInSystemIni() == expected; }, 5000))
-      << "the remembered saver was not written back: " << driver::SaverInSystemIni();
-  EXPECT_FALSE(driver::SystemSaverActive()) << "and it stays disabled";
-  EXPECT_TRUE(napkey.ExitThroughMenu());
-  EXPECT_TRUE(driver::SystemSaverActive()) << "the saver is still known, so exit gives it back";
+  char shortPath[MAX_PATH];
+  ASSERT_GT(GetShortPathNameA(TestSaverPath().c_str(), shortPath, MAX_PATH), 0u);
+  EXPECT_EQ(GetParam() == std::string("win95") ? shortPath : TestSaverPath(), SaverInSystemIni());
+  EXPECT_FALSE(SystemSaverActive()) << "and it stays disabled";
+  ASSERT_TRUE(Exit());
+  EXPECT_TRUE(SystemSaverActive()) << "the saver is still known, so exit gives it back";
 }
 
 TEST_P(SaverControl, NoneSelectedElsewhereAndYesForgetsTheSaver) {
-  HWND main = StartWithSaver();
-  ASSERT_TRUE(main);
-  HWND box = HoldDisabledThenSelect(main, "(none)");
-  ASSERT_TRUE(box);
-  harness::PressButton(box, IDYES);
-  harness::PumpFor(300);
-  EXPECT_EQ("(none)", driver::SaverInSystemIni());
-  EXPECT_TRUE(napkey.ExitThroughMenu());
-  EXPECT_FALSE(driver::SystemSaverActive()) << "no saver to give back: the system's flag was taken as it was";
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  HoldDisabledThenSelect("(none)");
+  Answer(Box().window, IDYES);
+  ASSERT_TRUE(Alive());
+  EXPECT_EQ("(none)", SaverInSystemIni());
+  ASSERT_TRUE(Exit());
+  EXPECT_FALSE(SystemSaverActive()) << "no saver to give back: the system's flag was taken as it was";
 }
 
 TEST_P(SaverControl, NoneSelectedWhileEnabledAsksNothing) {
-  HWND main = StartWithSaver();
-  ASSERT_TRUE(main);
-  driver::SelectSaverInSystemIni("(None)");
-  SendMessageA(main, WM_SETTINGCHANGE, 0, 0);
-  EXPECT_EQ(nullptr, harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 500));
-  EXPECT_TRUE(napkey.ExitThroughMenu());
-}
-
-TEST_P(SaverControl, RunNowWithoutASaverNamesThePlatformsWay) {
-  ASSERT_TRUE(napkey.Start());
-  HWND main = napkey.WaitMainWindow();
-  ASSERT_TRUE(main);
-  PostMessageA(main, kStartSaver, 0, 0);
-  HWND box = harness::WaitForDialog("Run screen saver", napkey.Pid(), 10000);
-  ASSERT_TRUE(box);
-  const std::string way =
-      driver::LevelOf(GetParam()) >= 4 ? "change Display Properties" : "Control Panel / Desktop";
-  EXPECT_EQ("No screen saver is selected.  Use \"Screen Saver Properties\" or " + way + " to select a screen saver.",
-            harness::ReadMessageBox(box).text);
-  harness::PressButton(box, IDOK);
-  EXPECT_TRUE(napkey.ExitThroughMenu());
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  SelectSaverInSystemIni("(None)");
+  DWORD_PTR result;
+  SendMessageTimeoutA(main, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 200, &result);
+  ASSERT_TRUE(Alive());  // a box would be open by now, its loop having taken the marker
+  EXPECT_EQ(nullptr, harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 0));
+  EXPECT_TRUE(Exit());
 }
 
 TEST_P(SaverControl, RunNowStartsTheSaverOrAsksWindowsNT) {
-  HWND main = StartWithSaver();
-  ASSERT_TRUE(main);
-  harness::MessageSpy spy(main);
-  ASSERT_TRUE(spy.Ok());
-  SendMessageA(main, kStartSaver, 0, 0);
-  const std::string log = driver::FixturePath("testsaver.log");
-  const bool nt = std::string(GetParam()) == "nt40" || std::string(GetParam()) == "win10" ||
-                  std::string(GetParam()) == "nt351";
-  if (nt) {
-    // Windows NT starts its own configured saver: the program asks, it does
-    // not start a process (the mouse rests on this display).
-    EXPECT_EQ(1, spy.Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
-    harness::PumpFor(300);
-    EXPECT_TRUE(driver::ReadLog(log).empty());
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  harness::MessageSpy& messages = *spy;
+  Send(WM_NAPKEY_START_SAVER);
+  if (Nt()) {
+    // Windows NT starts its own configured saver: the program asks the
+    // system (the mouse rests on this display) and starts no process.
+    EXPECT_EQ(1, messages.Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
+    ASSERT_TRUE(Alive());
+    EXPECT_TRUE(SaverLog().empty());
   } else {
-    EXPECT_EQ(0, spy.Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
-    ASSERT_TRUE(harness::WaitUntil([&] { return !driver::ReadLog(log).empty(); }, 5000));
-    EXPECT_EQ(driver::TestSaverPath() + " /s", driver::ReadLog(log)[0]);
+    EXPECT_EQ(0, messages.Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
+    ASSERT_TRUE(harness::WaitUntil([] { return !SaverLog().empty(); }, 20000));
+    EXPECT_EQ(TestSaverPath() + " /s", SaverLog()[0]);
   }
-  EXPECT_TRUE(napkey.ExitThroughMenu());
-}
-
-TEST_P(SaverControl, RunNowWithAMissingSaverReportsCreateProcess) {
-  if (std::string(GetParam()) != "win95" && std::string(GetParam()) != "win31")
-    GTEST_SKIP() << "Windows NT starts its saver through SC_SCREENSAVE, not a process";
-  const std::string missing = driver::FixturePath("missing.scr");
-  driver::SelectSaverInSystemIni(missing.c_str());
-  ASSERT_TRUE(napkey.Start());
-  HWND main = napkey.WaitMainWindow();
-  ASSERT_TRUE(main);
-  PostMessageA(main, kStartSaver, 0, 0);
-  HWND box = harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 10000);
-  ASSERT_TRUE(box);
-  const std::string text = harness::ReadMessageBox(box).text;
-  EXPECT_EQ(0u, text.find("Program Error:  Cannot Run screen saver.\n\nPlease report")) << text;
-  EXPECT_NE(std::string::npos, text.find("CreateProcess failed; error # 2:\n")) << text;
-  EXPECT_GT(text.size(), text.find("error # 2:\n") + 11) << "the system's text follows";
-  harness::PressButton(box, IDOK);
-  EXPECT_TRUE(napkey.ExitThroughMenu());
+  EXPECT_TRUE(Exit());
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, SaverControl, ::testing::Values("win95", "nt40", "win10", "win31"));
+
+const char kChoice[] = "Get Out Of Windows NOW!";
+
+class FastExit : public ModeTest {};
+
+TEST_P(FastExit, ChoiceDialogPerPlatformAndCancelling) {
+  ASSERT_TRUE(Start(nullptr, kRecording));
+  Post(WM_NAPKEY_FAST_EXIT, 1);  // as the menu's "&Windows Exit..."
+  HWND choice = Dialog(kChoice);
+  ASSERT_TRUE(choice);
+  const struct {
+    int id;
+    bool ntEnabled;
+  } kButtons[] = {{IDC_FAST_EXIT_SHUTDOWN, true},     {IDC_FAST_EXIT_REBOOT, true}, {IDC_FAST_EXIT_LOGOFF, true},
+                  {IDC_FAST_EXIT_RESTART95, false},   {IDC_FAST_EXIT_DOS, false},   {IDC_FAST_EXIT_HELP, true},
+                  {IDCANCEL, true}};
+  for (const auto& button : kButtons) {
+    HWND control = GetDlgItem(choice, button.id);
+    ASSERT_TRUE(control) << button.id;
+    EXPECT_EQ(!Nt() || button.ntEnabled, IsWindowEnabled(control) != FALSE) << button.id;
+    EXPECT_NE(BS_DEFPUSHBUTTON, GetWindowLongA(control, GWL_STYLE) & 0x0F) << "no default button: " << button.id;
+  }
+  EXPECT_EQ(GetDlgItem(choice, Nt() ? IDC_FAST_EXIT_LOGOFF : IDC_FAST_EXIT_SHUTDOWN), harness::FocusOf(choice));
+  Answer(choice, IDCANCEL);
+  ASSERT_TRUE(Alive());
+  EXPECT_TRUE(IniHas("ButtonBar", "Show")) << "settings are saved even when cancelled";
+
+  Post(WM_NAPKEY_FAST_EXIT, 1);
+  choice = Dialog(kChoice);
+  PostMessageA(choice, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindowVisible(choice); }, 20000)) << "Esc cancels too";
+  ASSERT_TRUE(Alive());
+  EXPECT_TRUE(ExitRequests().empty());
+  EXPECT_TRUE(Exit());
+}
+
+TEST_P(FastExit, RequestsWithoutForceAndWindows95ClosesItself) {
+  const struct {
+    const char* label;
+    const char* ini;
+    const char* refuse;
+    int choose;  // the choice dialog's button, or 0 for the configured action
+    const char* request;
+  } kCases[] = {{"log off from the choice", nullptr, nullptr, IDC_FAST_EXIT_LOGOFF, "ExitWindowsEx 0x0"},
+                {"configured restart", "[Fast Exit]\r\nFastExitOpt=2\r\n", nullptr, 0, "ExitWindowsEx 0x2"},
+                {"refused shutdown", "[Fast Exit]\r\nFastExitOpt=4\r\n", "exit", 0, "ExitWindowsEx 0x1"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.label);
+    ASSERT_TRUE(Start(c.ini, kRecording));
+    if (c.refuse) RefuseInRecorder(c.refuse);
+    Post(WM_NAPKEY_FAST_EXIT, c.choose ? 1 : 0);
+    if (c.choose) Answer(Dialog(kChoice), c.choose);
+    ASSERT_TRUE(harness::WaitUntil([] { return !ExitRequests().empty(); }, 20000));
+    EXPECT_EQ(std::vector<std::string>{c.request}, ExitRequests());
+    if (Nt() || c.refuse) {
+      // Windows NT ends the programs itself; a refusal says nothing.
+      ASSERT_TRUE(Alive());
+      EXPECT_EQ(nullptr, harness::WaitForDialog("Drowsel/Plus", napkey.Pid(), 0));
+      EXPECT_TRUE(Exit());
+    } else {
+      EXPECT_EQ(0u, napkey.WaitExit()) << "on Windows 95 the program closes itself";
+      EXPECT_TRUE(IniHas("Drowsel", "DisableOnStart"));
+    }
+  }
+}
+
+TEST_P(FastExit, CommandLineWithAndWithoutAnInstance) {
+  ResetSystem(GetParam());
+  bool help = true;
+  EXPECT_EQ(0u, RunCommand("LogOff", &help, FixturePath("exitrec\\napkey.exe")));
+  EXPECT_EQ(std::vector<std::string>{"ExitWindowsEx 0x0"}, ExitRequests());
+
+  ASSERT_TRUE(Start(nullptr, kRecording));
+  EXPECT_EQ(0u, RunCommand("shutdown", &help, FixturePath("exitrec\\napkey.exe")));
+  EXPECT_EQ(std::vector<std::string>{"ExitWindowsEx 0x1"}, ExitRequests());
+  if (Nt()) {
+    ASSERT_TRUE(Alive());
+    EXPECT_TRUE(Exit());
+  } else {
+    EXPECT_EQ(0u, napkey.WaitExit()) << "the running instance was told to close";
+  }
+}
+
+TEST_P(FastExit, RestartWindows95StartsItsAuxiliaryProgram) {
+  ASSERT_TRUE(Start("[Fast Exit]\r\nFastExitOpt=1\r\n", kRecording));
+  ASSERT_TRUE(CopyFileA(FixturePath("NAPRST16.EXE").c_str(), WindowsFile("NAPRST16.EXE").c_str(), FALSE));
+  Post(WM_NAPKEY_FAST_EXIT);
+  ASSERT_TRUE(harness::WaitUntil([] { return !harness::ReadLines(WindowsFile("naprst16.log")).empty(); }, 20000));
+  const std::vector<std::string> started = harness::ReadLines(WindowsFile("naprst16.log"));
+  ASSERT_EQ(1u, started.size());
+  EXPECT_NE(std::string::npos, started[0].find("NAPRST16.EXE Restart")) << started[0];
+  EXPECT_TRUE(ExitRequests().empty());
+  EXPECT_TRUE(Exit());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, FastExit, ::testing::Values("win95", "nt40"));
 
 }  // namespace

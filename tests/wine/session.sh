@@ -21,7 +21,8 @@ stop() {
 }
 
 start_xvfb() {
-  rm -f "$state/display"
+  # A file left by an earlier session would be read as this one's display.
+  rm -f "$state/display" "$state/display.tmp"
   # Xvfb picks a free display itself and writes its number to fd 3. Its output
   # goes to a file: a background process must not hold ctest's pipes.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display.tmp" >"$state/xvfb.log" 2>&1 &
@@ -35,6 +36,10 @@ start_xvfb() {
     return 1
   fi
   tr -d '\n' <"$state/display.tmp" >"$state/display"
+  if ! grep -Eqx '[0-9]+' "$state/display"; then
+    echo "session: Xvfb gave no display number" >&2
+    return 1
+  fi
   export DISPLAY=":$(cat "$state/display")"
 }
 

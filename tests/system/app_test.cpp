@@ -1,0 +1,237 @@
+// The real program's start-up and end, its message boxes, its menu and its
+// command line, in each Windows version Wine can pretend to be.
+#include <cstring>
+
+#include "driver.h"
+
+namespace {
+
+using namespace driver;
+
+class Startup : public ModeTest {};
+
+TEST_P(Startup, QuickHelpOnTheVeryFirstStartOnly) {
+  ASSERT_TRUE(Start(nullptr, kFirstStart));
+  Answer(Dialog("Welcome to Drowsel/Plus!"), IDCANCEL);
+  ASSERT_TRUE(Exit());
+  ASSERT_TRUE(Start(nullptr, kKeepState));
+  ASSERT_TRUE(Alive());
+  EXPECT_EQ(nullptr, harness::WaitForDialog("Welcome to Drowsel/Plus!", napkey.Pid(), 0)) << "the start was recorded";
+  EXPECT_TRUE(Exit());
+}
+
+TEST_P(Startup, ExitWritesEveryKeyOfEverySection) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(Exit());
+  const char* const kKeys[] = {
+      "FastExitTaskbarIcon/Show", "FastExitTaskbarIcon/ExitOnSingleClick", "TaskbarIcon/Show",
+      "TaskbarIcon/SingleClick", "TaskbarIcon/DoubleClick", "ButtonBar/Show", "ButtonBar/OnTop",
+      "ButtonBar/ButtonSize", "ButtonBar/SpaceBetween", "ButtonBar/Border", "ButtonBar/Tooltips",
+      "ButtonBar/Selection", "Fast Exit/FastExitOpt", "Hot Keys/StartSS", "Hot Keys/BringToFg", "Hot Keys/FastExit",
+      "Hot Keys/ToggleSS", "Hot Keys/Menu", "Hot Keys/SSPropsDlg", "Hot Keys/Customize", "Position/X", "Position/Y",
+      "Position/Edge", "Position/Orient", "Drowsel/DisableOnStart", "Drowsel/StartSSOnStart"};
+  for (const std::string key : kKeys) {
+    const size_t slash = key.find('/');
+    EXPECT_TRUE(IniHas(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str())) << key;
+  }
+  const int icons = LevelOf(GetParam()) >= 4 ? 1 : 0;
+  EXPECT_EQ(icons, IniInt("TaskbarIcon", "Show")) << "taskbar icons need level 4";
+  EXPECT_EQ(icons, IniInt("FastExitTaskbarIcon", "Show"));
+  EXPECT_EQ(1, IniInt("ButtonBar", "Show"));
+  EXPECT_EQ(0, IniInt("Drowsel", "DisableOnStart")) << "the saver was enabled at exit";
+}
+
+TEST_P(Startup, SecondStartShowsAlreadyRunningOwnedByTheFirst) {
+  ASSERT_TRUE(Start());
+  Napkey second;
+  ASSERT_TRUE(second.Start());
+  HWND box = harness::WaitForDialog("Drowsel/Plus", second.Pid(), 20000);
+  ASSERT_TRUE(box) << "no message box from the second instance";
+  const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
+  EXPECT_EQ("Drowsel/Plus is already running!", info.text);
+  EXPECT_EQ(main, info.owner);
+  harness::PressButton(box, IDOK);
+  EXPECT_EQ(0u, second.WaitExit());
+  EXPECT_EQ(1u, harness::WindowsOfClass("Napkey").size()) << "the second process made no main window";
+  EXPECT_TRUE(Alive());
+  EXPECT_TRUE(Exit());
+}
+
+// The menu's "Hide Button Bar" is offered only while a taskbar icon would
+// remain to bring the bar back.
+TEST_P(Startup, HideButtonBarOnlyWhileAnIconRemains) {
+  const struct {
+    const char* ini;
+    bool offered;  // at level 4; the old shells have no icons at all
+  } kCases[] = {{nullptr, true},
+                {"[TaskbarIcon]\r\nShow=0\r\n", true},
+                {"[TaskbarIcon]\r\nShow=0\r\n[FastExitTaskbarIcon]\r\nShow=0\r\n", false}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.ini ? c.ini : "defaults");
+    ASSERT_TRUE(Start(c.ini));
+    const bool offered = c.offered && LevelOf(GetParam()) >= 4;
+    std::vector<harness::SpiedMenuItem> items = Menu();
+    const harness::SpiedMenuItem* item = Find(items, IDM_SHOW_BAR);
+    ASSERT_TRUE(item);
+    EXPECT_EQ("Hide Button Bar", item->text);
+    EXPECT_EQ(!offered, (item->state & MF_GRAYED) != 0);
+    if (offered) {
+      // Hiding is remembered, and the menu then offers to show the bar again.
+      Send(WM_COMMAND, IDM_SHOW_BAR);
+      EXPECT_FALSE(IsWindowVisible(main));
+      items = Menu();
+      ASSERT_TRUE(Find(items, IDM_SHOW_BAR));
+      EXPECT_EQ("Show &Button Bar", Find(items, IDM_SHOW_BAR)->text);
+      ASSERT_TRUE(Exit());
+      EXPECT_EQ(0, IniInt("ButtonBar", "Show"));
+    } else {
+      EXPECT_TRUE(Exit());
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Startup, ::testing::Values("win95", "nt40", "win10", "win31", "nt351"));
+
+// Message boxes the program shows: what starts them, what they say, and
+// whether the program goes on after the answer.
+struct BoxCase {
+  const char* label;
+  const char* modes;  // Wine modes it runs in
+  const char* ini;
+  unsigned flags;
+  const char* refuse;  // what the exit recorder refuses, or null
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  const char* caption;
+  const char* text;  // the box's text starts with this
+  const char* also;  // and holds this, when not null
+  int defaultButton;
+  int answer;
+  bool ends;
+};
+
+const char kNoSaverText[] = "No screen saver is selected.  Use \"Screen Saver Properties\" or ";
+const BoxCase kBoxes[] = {
+    {"close-no", "win95 nt40 win10 win31 nt351", nullptr, 0, nullptr, WM_SYSCOMMAND, SC_CLOSE, 0, "Drowsel/Plus",
+     "Are you sure you want to exit Drowsel/Plus?", nullptr, IDNO, IDNO, false},
+    {"close-yes", "win95", nullptr, 0, nullptr, WM_SYSCOMMAND, SC_CLOSE, 0, "Drowsel/Plus",
+     "Are you sure you want to exit Drowsel/Plus?", nullptr, IDNO, IDYES, true},
+    {"run-without-saver", "win95 nt40 win10", nullptr, 0, nullptr, WM_NAPKEY_START_SAVER, 0, 0, "Run screen saver",
+     kNoSaverText, "or change Display Properties to select a screen saver.", 0, IDOK, false},
+    {"run-without-saver-old-shell", "win31 nt351", nullptr, 0, nullptr, WM_NAPKEY_START_SAVER, 0, 0,
+     "Run screen saver", kNoSaverText, "or Control Panel / Desktop to select a screen saver.", 0, IDOK, false},
+    {"run-missing-saver", "win95 win31", nullptr, kMissingSaver, nullptr, WM_NAPKEY_START_SAVER, 0, 0, "Drowsel/Plus",
+     "Program Error:  Cannot Run screen saver.\n\nPlease report", "CreateProcess failed; error # 2:\n", 0, IDOK,
+     false},
+    {"unreadable-options", "win10", nullptr, 0, nullptr, WM_NAPKEY_APPLY_OPTIONS, 0, 16, "Drowsel/Plus",
+     "Program Error:  Invalid options applied -- bad pointer.\n\nPlease report", nullptr, 0, IDOK, false},
+    {"shutdown-without-privilege", "nt40 win10", "[Fast Exit]\r\nFastExitOpt=4\r\n", kRecording, "privilege",
+     WM_NAPKEY_FAST_EXIT, 0, 0, "Drowsel/Plus", "Could not obtain privilege to shut down Windows NT", nullptr, 0,
+     IDOK, false},
+    {"restart-without-naprst16", "win95", "[Fast Exit]\r\nFastExitOpt=1\r\n", kRecording, nullptr,
+     WM_NAPKEY_FAST_EXIT, 0, 0, "Cannot Restart Windows 95", "Auxiliary file NAPRST16.EXE not found.", nullptr, 0,
+     IDOK, false},
+    {"dos-without-pif", "win95", "[Fast Exit]\r\nFastExitOpt=5\r\n", kRecording, nullptr, WM_NAPKEY_FAST_EXIT, 0, 0,
+     "Drowsel/Plus", "Prior to using this program to Exit To DOS, you must have done so at least once before",
+     "typing \"exit\" (without the quotation marks)", 0, IDOK, false},
+};
+
+class Boxes : public ModeTest {};
+
+TEST_P(Boxes, ShowTheirTextAndTheProgramGoesOnAsAnswered) {
+  for (const BoxCase& c : kBoxes) {
+    if (!std::strstr(c.modes, GetParam())) continue;
+    SCOPED_TRACE(c.label);
+    ASSERT_TRUE(Start(c.ini, c.flags));
+    if (c.refuse) RefuseInRecorder(c.refuse);
+    Post(c.message, c.wParam, c.lParam);
+    const harness::MessageBoxInfo box = Box(c.caption);
+    ASSERT_TRUE(box.window);
+    EXPECT_EQ(0u, box.text.find(c.text)) << box.text;
+    if (c.also) EXPECT_NE(std::string::npos, box.text.find(c.also)) << box.text;
+    if (c.defaultButton) EXPECT_EQ(c.defaultButton, box.defaultButton);
+    EXPECT_EQ(main, box.owner);
+    EXPECT_TRUE(box.hasIcon);
+    Answer(box.window, c.answer);
+    if (c.ends) {
+      EXPECT_EQ(0u, napkey.WaitExit());
+      EXPECT_EQ(1, IniInt("ButtonBar", "Show")) << "settings saved on the way out";
+    } else {
+      EXPECT_TRUE(Alive());
+      EXPECT_TRUE(Exit());
+    }
+    EXPECT_TRUE(ExitRequests().empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Boxes, ::testing::Values("win95", "nt40", "win10", "win31", "nt351"));
+
+// One word on the command line: the program acts and ends with 0, without a
+// window of its own, with and without a running instance.
+class CommandLine : public SystemTest {};
+
+TEST_F(CommandLine, KeywordsWithoutAnInstance) {
+  const struct {
+    const char* arguments;
+    bool before, after, help;
+  } kCases[] = {{"off", true, false, false},   {"OFF", true, false, false},    {"Off", true, false, false},
+                {"on", false, true, false},    {"ON", false, true, false},     {"oN", false, true, false},
+                {"off ", true, true, true},    {"/off", true, true, true},     {"\"off\"", true, true, true},
+                {"off now", true, true, true}, {"offf", true, true, true},     {"nonsense", false, false, true}};
+  ResetSystem("win95", nullptr, true);
+  for (const auto& c : kCases) {
+    SetSaverFlag(c.before);
+    bool help = !c.help;
+    EXPECT_EQ(0u, RunCommand(c.arguments, &help)) << "[" << c.arguments << "]";
+    EXPECT_EQ(c.help, help) << "[" << c.arguments << "]";
+    EXPECT_EQ(c.after, SystemSaverActive()) << "[" << c.arguments << "]";
+  }
+  EXPECT_FALSE(IniHas("Drowsel", "DisableOnStart")) << "a command line is not a start of the program";
+}
+
+TEST_F(CommandLine, RunningInstanceIsToldToToggleOnlyWhenNeeded) {
+  ASSERT_TRUE(Start());
+  const struct {
+    const char* word;
+    int toggles;
+    bool active;
+    const char* button;
+  } kSteps[] = {{"on", 0, true, "Disable screen saver"},
+                {"OFF", 1, false, "Enable screen saver"},
+                {"off", 1, false, "Enable screen saver"},
+                {"On", 2, true, "Disable screen saver"}};
+  for (const auto& step : kSteps) {
+    bool help = true;
+    EXPECT_EQ(0u, RunCommand(step.word, &help)) << step.word;
+    EXPECT_FALSE(help);
+    ASSERT_TRUE(Alive());
+    EXPECT_EQ(step.toggles, Count(WM_NAPKEY_TOGGLE_SAVER)) << step.word;
+    EXPECT_EQ(step.active, SystemSaverActive()) << step.word;
+    EXPECT_EQ(step.button, harness::WindowText(Button(IDC_BAR_TOGGLE))) << "the bar follows";
+  }
+  ASSERT_TRUE(Exit());
+  EXPECT_EQ(0, IniInt("Drowsel", "DisableOnStart")) << "the instance's own record followed";
+}
+
+TEST_F(CommandLine, NowWithoutAnInstanceAsksTheDesktop) {
+  ResetSystem("win95");
+  harness::MessageSpy desktop(GetDesktopWindow());
+  ASSERT_TRUE(desktop.Ok()) << "cannot watch the desktop window";
+  bool help = true;
+  EXPECT_EQ(0u, RunCommand("now", &help));
+  EXPECT_TRUE(harness::WaitUntil([&] { return desktop.Count(WM_SYSCOMMAND, SC_SCREENSAVE, false) == 1; }, 20000))
+      << "SC_SCREENSAVE was not sent to the desktop window";
+}
+
+TEST_F(CommandLine, NowWithAnInstanceOnWindows95RunsTheSelectedSaver) {
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  bool help = true;
+  EXPECT_EQ(0u, RunCommand("now", &help));
+  EXPECT_TRUE(WaitCount(WM_NAPKEY_START_SAVER, 1));
+  ASSERT_TRUE(harness::WaitUntil([] { return !SaverLog().empty(); }, 20000)) << "the saver did not start";
+  EXPECT_EQ(TestSaverPath() + " /s", SaverLog()[0]);
+  EXPECT_TRUE(Exit());
+}
+
+}  // namespace
