@@ -22,26 +22,28 @@ int BitmapId(int faceId, int sizeClass) {
   }
 }
 
-struct EdgeLine {
-  int color;
-  POINT points[4];
-  int count;
-};
+}  // namespace
 
-void DrawEdge(HDC dc, const EdgeLine* lines, int lineCount) {
-  HPEN previous = nullptr;
+// Each line needs a pen of its own colour; the pens live for this drawing
+// only, and the DC gets back the pen it had, as its owner expects.
+void DrawFrameLines(HDC dc, const FrameLine* lines, int lineCount) {
+  HGDIOBJ original = nullptr;
   for (int i = 0; i < lineCount; ++i) {
     HPEN pen = CreatePen(PS_SOLID, 0, GetSysColor(lines[i].color));
-    SelectObject(dc, pen);
-    if (previous) DeleteObject(previous);
+    if (!pen) continue;
+    HGDIOBJ previous = SelectObject(dc, pen);
+    if (!previous) {
+      DeleteObject(pen);
+      continue;
+    }
+    if (!original)
+      original = previous;
+    else
+      DeleteObject(previous);
     Polyline(dc, lines[i].points, lines[i].count);
-    previous = pen;
   }
-  SelectObject(dc, GetStockObject(BLACK_PEN));
-  if (previous) DeleteObject(previous);
+  if (original) DeleteObject(SelectObject(dc, original));
 }
-
-}  // namespace
 
 GdiHolder::~GdiHolder() { Reset(nullptr); }
 
@@ -92,17 +94,17 @@ BOOL ButtonFace::Draw(BOOL pushed, int frame, HDC dc, int width, int height) {
   DeleteDC(memory);
 
   const int W = width - 1, H = height - 1;
-  const EdgeLine raised[] = {
+  const FrameLine raised[] = {
       {COLOR_3DDKSHADOW, {{0, H}, {W, H}, {W, 0}, {W, 1}}, 4},
       {COLOR_BTNSHADOW, {{1, H - 1}, {W - 1, H - 1}, {W - 1, 0}, {0, 0}}, 3},
       {COLOR_3DHILIGHT, {{0, H - 1}, {0, 0}, {W, 0}, {0, 0}}, 3},
   };
-  const EdgeLine sunken[] = {
+  const FrameLine sunken[] = {
       {COLOR_3DDKSHADOW, {{0, H}, {0, 0}, {W + 1, 0}, {W, 0}}, 4},
       {COLOR_BTNSHADOW, {{1, H - 1}, {1, 1}, {W, 1}, {0, 0}}, 3},
       {COLOR_3DHILIGHT, {{1, H}, {W, H}, {W, 0}, {0, 0}}, 3},
   };
-  DrawEdge(dc, pushed ? sunken : raised, 3);
+  DrawFrameLines(dc, pushed ? sunken : raised, 3);
   return TRUE;
 }
 
