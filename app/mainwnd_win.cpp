@@ -116,7 +116,7 @@ void OnFastExit(HWND window, WPARAM alwaysAsk) {
 
 void OnPopupMenu(HWND window) {
   TooltipCancel();
-  HMENU menu = LoadMenuA(g_instance, "Napkey");
+  HMENU menu = LoadMenuA(g_instance, kMainWindowClass);
   if (!menu) return;
   HMENU popup = GetSubMenu(menu, 0);
   UserXface* app = Existing();

@@ -3,8 +3,11 @@
 #ifndef NAPKEY_RES_RESOURCE_H
 #define NAPKEY_RES_RESOURCE_H
 
-// Icons and the popup menu are named, not numbered.
-#define IDR_NAPKEY_NAME "NAPKEY"
+// The program's icon and the popup menu are named, not numbered; the code
+// loads them by the main window class name, as names match regardless of
+// case. A bare word, not a string: windres joins a string name to a string
+// that ends the statement before it.
+#define IDR_NAPKEY_NAME NAPKEY
 #define IDI_SAVER_ENABLED 50
 #define IDI_SAVER_DISABLED 51
 #define IDI_FAST_EXIT 52
