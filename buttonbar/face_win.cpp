@@ -13,12 +13,16 @@ namespace {
 constexpr DWORD kMaskRop = 0x00EA02E9;
 
 int BitmapId(int faceId, int sizeClass) {
+  static const int kStart[] = {IDB_START_SMALL, IDB_START_MEDIUM, IDB_START_LARGE};
+  static const int kFastExit[] = {IDB_FAST_EXIT_SMALL, IDB_FAST_EXIT_MEDIUM, IDB_FAST_EXIT_LARGE};
+  static const int kProperties[] = {IDB_PROPERTIES_SMALL, IDB_PROPERTIES_MEDIUM, IDB_PROPERTIES_LARGE};
+  static const int kToggle[] = {IDB_TOGGLE_SMALL, IDB_TOGGLE_MEDIUM, IDB_TOGGLE_LARGE};
   const int size = (sizeClass == 1 || sizeClass == 2) ? sizeClass : 0;
   switch (faceId) {
-    case kButtonStart: return IDB_START_SMALL + size;
-    case kButtonFastExit: return IDB_FAST_EXIT_SMALL + size;
-    case kButtonProperties: return IDB_PROPERTIES_SMALL + size;
-    default: return IDB_TOGGLE_SMALL + size;
+    case kButtonStart: return kStart[size];
+    case kButtonFastExit: return kFastExit[size];
+    case kButtonProperties: return kProperties[size];
+    default: return kToggle[size];
   }
 }
 
