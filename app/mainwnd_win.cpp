@@ -103,11 +103,11 @@ void OnSaverProperties(HWND window) {
 void OnFastExit(HWND window, WPARAM alwaysAsk) {
   UserXface* app = Existing();
   if (!app) return;
-  int action = (alwaysAsk == 0 && app->options) ? app->options->FastExit.FastExitOpt : 0;
-  if (action == 0) {
+  int action = (alwaysAsk == 0 && app->options) ? app->options->FastExit.FastExitOpt : kFastExitAsk;
+  if (action == kFastExitAsk) {
     SetHelpContext(kHelpFastExitChoice);
     ModalBracket bracket;
-    action = ClampFastExitOpt(static_cast<int32_t>(RunFastExitDialog(window)), 0);
+    action = ClampFastExitOpt(static_cast<int32_t>(RunFastExitDialog(window)), kFastExitAsk);
   }
   // Whatever happens next, the settings must be on disk before Windows ends.
   app->SaveSettings();
