@@ -1,5 +1,7 @@
 #include "app/cmdline.h"
 
+#include "settings/options.h"
+
 const char kCommandLineHelpText[] =
     "Command Line Options:\n\n"
     "napkey.exe           --> normal interface\n"
@@ -45,11 +47,11 @@ CommandKeyword MatchCommandKeyword(const char* commandLine) {
 
 int FastExitActionOf(CommandKeyword keyword) {
   switch (keyword) {
-    case kCommandRestart: return 1;
-    case kCommandReboot: return 2;
-    case kCommandLogoff: return 3;
-    case kCommandShutdown: return 4;
-    case kCommandDos: return 5;
+    case kCommandRestart: return kFastExitRestart95;
+    case kCommandReboot: return kFastExitReboot;
+    case kCommandLogoff: return kFastExitLogoff;
+    case kCommandShutdown: return kFastExitShutdown;
+    case kCommandDos: return kFastExitDos;
     default: return 0;
   }
 }

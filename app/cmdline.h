@@ -20,7 +20,7 @@ extern const char kCommandLineHelpText[];
 // more (a blank, a slash, a second word) makes it no keyword.
 CommandKeyword MatchCommandKeyword(const char* commandLine);
 
-// The Fast Exit action of a keyword (1..5), 0 for the others.
+// The Fast Exit action of an exit keyword, 0 for the others.
 int FastExitActionOf(CommandKeyword keyword);
 
 #endif

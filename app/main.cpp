@@ -3,11 +3,12 @@
 
 #include "app/cmdline_win.h"
 #include "app/errortext.h"
+#include "app/messages.h"
 #include "app/userxface.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   g_instance = instance;
-  HWND running = FindWindowA("Napkey", nullptr);
+  HWND running = FindWindowA(kMainWindowClass, nullptr);
 
   if (commandLine && *commandLine) {
     RunCommandLine(running, commandLine);

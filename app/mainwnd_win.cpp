@@ -103,11 +103,11 @@ void OnSaverProperties(HWND window) {
 void OnFastExit(HWND window, WPARAM alwaysAsk) {
   UserXface* app = Existing();
   if (!app) return;
-  int action = (alwaysAsk == 0 && app->options) ? app->options->FastExit.FastExitOpt : 0;
-  if (action == 0) {
+  int action = (alwaysAsk == 0 && app->options) ? app->options->FastExit.FastExitOpt : kFastExitAsk;
+  if (action == kFastExitAsk) {
     SetHelpContext(kHelpFastExitChoice);
     ModalBracket bracket;
-    action = ClampFastExitOpt(static_cast<int32_t>(RunFastExitDialog(window)), 0);
+    action = ClampFastExitOpt(static_cast<int32_t>(RunFastExitDialog(window)), kFastExitAsk);
   }
   // Whatever happens next, the settings must be on disk before Windows ends.
   app->SaveSettings();
@@ -116,7 +116,7 @@ void OnFastExit(HWND window, WPARAM alwaysAsk) {
 
 void OnPopupMenu(HWND window) {
   TooltipCancel();
-  HMENU menu = LoadMenuA(g_instance, "Napkey");
+  HMENU menu = LoadMenuA(g_instance, kMainWindowClass);
   if (!menu) return;
   HMENU popup = GetSubMenu(menu, 0);
   UserXface* app = Existing();

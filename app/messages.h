@@ -1,8 +1,13 @@
-// The program's own window messages. Every surface (bar, icons, hot keys,
-// command line of a second instance, Customize sheet) turns input into one
-// of these, sent to the main window.
+// The program's own window messages, and the class by which its main window
+// is found. Every surface (bar, icons, hot keys, command line of a second
+// instance, Customize sheet) turns input into one of these, sent to the main
+// window.
 #ifndef NAPKEY_APP_MESSAGES_H
 #define NAPKEY_APP_MESSAGES_H
+
+// Also the name the icon and the popup menu are loaded by: the resources are
+// stored as IDR_NAPKEY_NAME (NAPKEY), and resource names match regardless of case.
+constexpr char kMainWindowClass[] = "Napkey";
 
 constexpr unsigned kWmApp = 0x8000;  // WM_APP, without needing <windows.h>
 

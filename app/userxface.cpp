@@ -23,8 +23,6 @@ UserXface* g_userXface = nullptr;
 StartupState* g_startupState = nullptr;
 bool g_initialising = false;
 
-const char kClassName[] = "Napkey";
-
 HWND CreateBarButton(HWND parent, int id, const char* text) {
   return CreateWindowExA(0, "button", text, WS_CHILD | BS_OWNERDRAW, 0, 0, 0, 0, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_instance, nullptr);
@@ -101,10 +99,10 @@ UserXface::UserXface() {
   windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = MainWindowProc;
   windowClass.hInstance = g_instance;
-  windowClass.hIcon = LoadIconA(g_instance, kClassName);
+  windowClass.hIcon = LoadIconA(g_instance, kMainWindowClass);
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<const char*>(IDC_ARROW));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-  windowClass.lpszClassName = kClassName;
+  windowClass.lpszClassName = kMainWindowClass;
   if (!RegisterClassA(&windowClass)) {
     ReportError(nullptr, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND,
                 "Unable to register main window class", "RegisterClass", 0);
@@ -113,8 +111,8 @@ UserXface::UserXface() {
 
   InitCommonControls();
 
-  g_mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kProgramCaption, WS_POPUP, 200, 100, 47, 45, nullptr,
-                                 nullptr, g_instance, nullptr);
+  g_mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, kProgramCaption, WS_POPUP, 200, 100, 47, 45,
+                                 nullptr, nullptr, g_instance, nullptr);
   if (!g_mainWindow) {
     ReportError(nullptr, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND,
                 "Unable to create main window.", "CreateWindowEx", 0);

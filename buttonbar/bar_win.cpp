@@ -184,11 +184,7 @@ void PaintBarBorder(HDC dc, HWND window) {
   GetWindowRect(window, &rect);
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   const bool thin = app->options->ButtonBar.Border == 2;
-  const struct {
-    int color;
-    POINT points[4];
-    int count;
-  } lines[] = {
+  const FrameLine lines[] = {
       {COLOR_3DDKSHADOW, {{0, h - 1}, {w - 1, h - 1}, {w - 1, 0}, {w - 1, 1}}, 4},
       {COLOR_BTNSHADOW, {{1, h - 2}, {w - 2, h - 2}, {w - 2, 0}, {0, 0}}, 3},
       {COLOR_3DHILIGHT,
@@ -196,15 +192,5 @@ void PaintBarBorder(HDC dc, HWND window) {
         thin ? POINT{w - 1, 0} : POINT{w - 2, 1}, {0, 0}},
        3},
   };
-  HGDIOBJ original = nullptr;
-  for (const auto& line : lines) {
-    HPEN pen = CreatePen(PS_SOLID, 0, GetSysColor(line.color));
-    HGDIOBJ previous = SelectObject(dc, pen);
-    if (!original)
-      original = previous;
-    else
-      DeleteObject(previous);
-    Polyline(dc, line.points, line.count);
-  }
-  DeleteObject(SelectObject(dc, original));
+  DrawFrameLines(dc, lines, 3);
 }

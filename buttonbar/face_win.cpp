@@ -13,35 +13,41 @@ namespace {
 constexpr DWORD kMaskRop = 0x00EA02E9;
 
 int BitmapId(int faceId, int sizeClass) {
+  static const int kStart[] = {IDB_START_SMALL, IDB_START_MEDIUM, IDB_START_LARGE};
+  static const int kFastExit[] = {IDB_FAST_EXIT_SMALL, IDB_FAST_EXIT_MEDIUM, IDB_FAST_EXIT_LARGE};
+  static const int kProperties[] = {IDB_PROPERTIES_SMALL, IDB_PROPERTIES_MEDIUM, IDB_PROPERTIES_LARGE};
+  static const int kToggle[] = {IDB_TOGGLE_SMALL, IDB_TOGGLE_MEDIUM, IDB_TOGGLE_LARGE};
   const int size = (sizeClass == 1 || sizeClass == 2) ? sizeClass : 0;
   switch (faceId) {
-    case kButtonStart: return IDB_START_SMALL + size;
-    case kButtonFastExit: return IDB_FAST_EXIT_SMALL + size;
-    case kButtonProperties: return IDB_PROPERTIES_SMALL + size;
-    default: return IDB_TOGGLE_SMALL + size;
+    case kButtonStart: return kStart[size];
+    case kButtonFastExit: return kFastExit[size];
+    case kButtonProperties: return kProperties[size];
+    default: return kToggle[size];
   }
-}
-
-struct EdgeLine {
-  int color;
-  POINT points[4];
-  int count;
-};
-
-void DrawEdge(HDC dc, const EdgeLine* lines, int lineCount) {
-  HPEN previous = nullptr;
-  for (int i = 0; i < lineCount; ++i) {
-    HPEN pen = CreatePen(PS_SOLID, 0, GetSysColor(lines[i].color));
-    SelectObject(dc, pen);
-    if (previous) DeleteObject(previous);
-    Polyline(dc, lines[i].points, lines[i].count);
-    previous = pen;
-  }
-  SelectObject(dc, GetStockObject(BLACK_PEN));
-  if (previous) DeleteObject(previous);
 }
 
 }  // namespace
+
+// Each line needs a pen of its own colour; the pens live for this drawing
+// only, and the DC gets back the pen it had, as its owner expects.
+void DrawFrameLines(HDC dc, const FrameLine* lines, int lineCount) {
+  HGDIOBJ original = nullptr;
+  for (int i = 0; i < lineCount; ++i) {
+    HPEN pen = CreatePen(PS_SOLID, 0, GetSysColor(lines[i].color));
+    if (!pen) continue;
+    HGDIOBJ previous = SelectObject(dc, pen);
+    if (!previous) {
+      DeleteObject(pen);
+      continue;
+    }
+    if (!original)
+      original = previous;
+    else
+      DeleteObject(previous);
+    Polyline(dc, lines[i].points, lines[i].count);
+  }
+  if (original) DeleteObject(SelectObject(dc, original));
+}
 
 GdiHolder::~GdiHolder() { Reset(nullptr); }
 
@@ -92,17 +98,17 @@ BOOL ButtonFace::Draw(BOOL pushed, int frame, HDC dc, int width, int height) {
   DeleteDC(memory);
 
   const int W = width - 1, H = height - 1;
-  const EdgeLine raised[] = {
+  const FrameLine raised[] = {
       {COLOR_3DDKSHADOW, {{0, H}, {W, H}, {W, 0}, {W, 1}}, 4},
       {COLOR_BTNSHADOW, {{1, H - 1}, {W - 1, H - 1}, {W - 1, 0}, {0, 0}}, 3},
       {COLOR_3DHILIGHT, {{0, H - 1}, {0, 0}, {W, 0}, {0, 0}}, 3},
   };
-  const EdgeLine sunken[] = {
+  const FrameLine sunken[] = {
       {COLOR_3DDKSHADOW, {{0, H}, {0, 0}, {W + 1, 0}, {W, 0}}, 4},
       {COLOR_BTNSHADOW, {{1, H - 1}, {1, 1}, {W, 1}, {0, 0}}, 3},
       {COLOR_3DHILIGHT, {{1, H}, {W, H}, {W, 0}, {0, 0}}, 3},
   };
-  DrawEdge(dc, pushed ? sunken : raised, 3);
+  DrawFrameLines(dc, pushed ? sunken : raised, 3);
   return TRUE;
 }
 

@@ -1,4 +1,5 @@
-// Owners of the GDI objects that outlive one drawing: the button faces.
+// Owners of the GDI objects that outlive one drawing (the button faces), and
+// the 3-D frame drawn around the faces and the bar.
 #ifndef NAPKEY_BUTTONBAR_FACE_WIN_H
 #define NAPKEY_BUTTONBAR_FACE_WIN_H
 
@@ -42,6 +43,14 @@ class ButtonFace : public GdiHolder {
   int sizeClass = 0;
   int pixelSize = 18;
 };
+
+// One line of a 3-D frame: a system colour and two to four points.
+struct FrameLine {
+  int color;  // COLOR_* index
+  POINT points[4];
+  int count;
+};
+void DrawFrameLines(HDC dc, const FrameLine* lines, int lineCount);
 
 // Makes a dialog control a square button preview of the size class, keeping
 // its left and bottom edges.

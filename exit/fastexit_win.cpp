@@ -8,6 +8,7 @@
 #include "exit/exitrequest_win.h"
 #include "exit/exittext.h"
 #include "res/resource.h"
+#include "settings/options.h"
 
 namespace {
 
@@ -18,8 +19,9 @@ struct ChoiceButton {
   int action;
 };
 const ChoiceButton kChoices[] = {
-    {IDC_FAST_EXIT_SHUTDOWN, 4}, {IDC_FAST_EXIT_REBOOT, 2}, {IDC_FAST_EXIT_LOGOFF, 3},
-    {IDC_FAST_EXIT_RESTART95, 1}, {IDC_FAST_EXIT_DOS, 5},
+    {IDC_FAST_EXIT_SHUTDOWN, kFastExitShutdown}, {IDC_FAST_EXIT_REBOOT, kFastExitReboot},
+    {IDC_FAST_EXIT_LOGOFF, kFastExitLogoff},     {IDC_FAST_EXIT_RESTART95, kFastExitRestart95},
+    {IDC_FAST_EXIT_DOS, kFastExitDos},
 };
 
 BOOL OnInitChoiceDialog(HWND dialog) {
@@ -34,7 +36,7 @@ BOOL OnInitChoiceDialog(HWND dialog) {
 
 BOOL OnChoiceCommand(HWND dialog, int id) {
   if (id == IDCANCEL) {
-    EndDialog(dialog, 0);
+    EndDialog(dialog, kFastExitAsk);
     return TRUE;
   }
   if (id == IDC_FAST_EXIT_HELP) {
@@ -65,11 +67,11 @@ INT_PTR RunFastExitDialog(HWND owner) {
 
 void DoFastExit(int action, HWND owner) {
   switch (action) {
-    case 1: RestartWindows95(owner); break;
-    case 2: ExitWindowsWith(EWX_REBOOT, owner); break;
-    case 3: ExitWindowsWith(EWX_LOGOFF, owner); break;
-    case 4: ExitWindowsWith(EWX_SHUTDOWN, owner); break;
-    case 5: ExitToDos(owner); break;
+    case kFastExitRestart95: RestartWindows95(owner); break;
+    case kFastExitReboot: ExitWindowsWith(EWX_REBOOT, owner); break;
+    case kFastExitLogoff: ExitWindowsWith(EWX_LOGOFF, owner); break;
+    case kFastExitShutdown: ExitWindowsWith(EWX_SHUTDOWN, owner); break;
+    case kFastExitDos: ExitToDos(owner); break;
     default: break;
   }
 }

@@ -5,11 +5,11 @@
 #include <windows.h>
 
 INT_PTR CALLBACK FastExitDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Runs the choice dialog; returns the chosen action code, 0 when cancelled.
+// Runs the choice dialog; returns the chosen FastExitAction, kFastExitAsk
+// when cancelled.
 INT_PTR RunFastExitDialog(HWND owner);
 
-// Performs action 1..5 (restart Windows 95, reboot, log off, shut down, exit
-// to MS-DOS mode); other codes do nothing.
+// Performs a FastExitAction; kFastExitAsk and unknown codes do nothing.
 void DoFastExit(int action, HWND owner);
 void ExitWindowsWith(UINT flags, HWND owner);
 BOOL EnableShutdownPrivilege();

@@ -3,17 +3,28 @@
 #ifndef NAPKEY_RES_RESOURCE_H
 #define NAPKEY_RES_RESOURCE_H
 
-// Icons and the popup menu are named, not numbered.
-#define IDR_NAPKEY_NAME "NAPKEY"
+// The program's icon and the popup menu are named, not numbered; the code
+// loads them by the main window class name, as names match regardless of
+// case. A bare word, not a string: windres joins a string name to a string
+// that ends the statement before it.
+#define IDR_NAPKEY_NAME NAPKEY
 #define IDI_SAVER_ENABLED 50
 #define IDI_SAVER_DISABLED 51
 #define IDI_FAST_EXIT 52
 
 // Button faces: picture above its mask, in three sizes (small, medium, large).
 #define IDB_START_SMALL 101
+#define IDB_START_MEDIUM 102
+#define IDB_START_LARGE 103
 #define IDB_TOGGLE_SMALL 104
+#define IDB_TOGGLE_MEDIUM 105
+#define IDB_TOGGLE_LARGE 106
 #define IDB_PROPERTIES_SMALL 107
+#define IDB_PROPERTIES_MEDIUM 108
+#define IDB_PROPERTIES_LARGE 109
 #define IDB_FAST_EXIT_SMALL 110
+#define IDB_FAST_EXIT_MEDIUM 111
+#define IDB_FAST_EXIT_LARGE 112
 
 // Main window buttons (also their command ids).
 #define IDC_BAR_TOGGLE 1001

@@ -23,17 +23,17 @@ void WriteKey(const ProfileIo& io, const char* const* names, int key, long value
 
 int32_t ClampClickAction(int32_t value, int32_t fallback) { return ClampBelow(value, 4, fallback); }
 int32_t ClampButtonSize(int32_t value, int32_t fallback) { return ClampBelow(value, 3, fallback); }
-int32_t ClampFastExitOpt(int32_t value, int32_t fallback) { return ClampBelow(value, 6, fallback); }
+int32_t ClampFastExitOpt(int32_t value, int32_t fallback) { return ClampBelow(value, kFastExitActionCount, fallback); }
 int32_t ClampEdge(int32_t value, int32_t fallback) { return ClampBelow(value, 5, fallback); }
 int32_t ClampOrient(int32_t value, int32_t fallback) { return ClampBelow(value, 3, fallback); }
 
 const char* FastExitActionName(int32_t fastExitOpt) {
   switch (fastExitOpt) {
-    case 1: return "Restart Windows 95";
-    case 2: return "Restart computer";
-    case 3: return "Log Off";
-    case 4: return "Shutdown";
-    case 5: return "Exit To DOS";
+    case kFastExitRestart95: return "Restart Windows 95";
+    case kFastExitReboot: return "Restart computer";
+    case kFastExitLogoff: return "Log Off";
+    case kFastExitShutdown: return "Shutdown";
+    case kFastExitDos: return "Exit To DOS";
     default: return "Exit Windows...";
   }
 }
@@ -116,7 +116,9 @@ int ButtonBarOptions::CountButtons() const {
 
 const char* const FastExitOptions::kNames[] = {"Fast Exit", "FastExitOpt"};
 
-void FastExitOptions::Load(const ProfileIo& io) { FastExitOpt = ClampFastExitOpt(ReadKey(io, kNames, 1, 0), 0); }
+void FastExitOptions::Load(const ProfileIo& io) {
+  FastExitOpt = ClampFastExitOpt(ReadKey(io, kNames, 1, kFastExitAsk), kFastExitAsk);
+}
 
 void FastExitOptions::Save(const ProfileIo& io) const { WriteKey(io, kNames, 1, FastExitOpt); }
 

@@ -10,11 +10,24 @@
 // Range clamps: the value when 0 <= value < n, the fallback otherwise.
 int32_t ClampClickAction(int32_t value, int32_t fallback);  // n = 4
 int32_t ClampButtonSize(int32_t value, int32_t fallback);   // n = 3
-int32_t ClampFastExitOpt(int32_t value, int32_t fallback);  // n = 6
+int32_t ClampFastExitOpt(int32_t value, int32_t fallback);  // n = kFastExitActionCount
 int32_t ClampEdge(int32_t value, int32_t fallback);         // n = 5
 int32_t ClampOrient(int32_t value, int32_t fallback);       // n = 3
 
-// Label of a Fast Exit action; anything outside 1..5 is the choice dialog.
+// The Fast Exit actions: values of FastExitOpt, results of the choice dialog
+// and the exit keywords of the command line. As an option kFastExitAsk shows
+// the choice dialog; as a result it is a cancel.
+enum FastExitAction : int32_t {
+  kFastExitAsk = 0,
+  kFastExitRestart95 = 1,
+  kFastExitReboot = 2,
+  kFastExitLogoff = 3,
+  kFastExitShutdown = 4,
+  kFastExitDos = 5,
+  kFastExitActionCount = 6,
+};
+
+// Label of a Fast Exit action; anything else is the choice dialog.
 const char* FastExitActionName(int32_t fastExitOpt);
 
 // Selection bits, also the button face kinds.

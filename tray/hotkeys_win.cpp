@@ -21,11 +21,11 @@ void UserXface::RegisterHotKeys() {
 
 void UserXface::OnHotKey(HWND window, WPARAM id, LPARAM) {
   const int hotKey = static_cast<int>(id);
-  if (hotKey != 0 && !hotKeysAllowed) {  // starting the saver is always allowed
+  if (hotKey != kHotKeyStartSaver && !hotKeysAllowed) {  // starting the saver is always allowed
     MessageBeep(0xFFFFFFFF);
     return;
   }
-  if (hotKey == 1) {
+  if (hotKey == kHotKeyShowBar) {
     if (options && !options->ButtonBar.Show) {
       options->ButtonBar.Show = 1;
       LayoutBar();

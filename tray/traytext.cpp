@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/textbuf.h"
+#include "res/resource.h"
 #include "settings/options.h"
 
 const char* SaverIconTip(bool active) { return active ? "Screen saver is enabled" : "Screen saver is disabled"; }
@@ -82,28 +83,27 @@ HotKeyBinding HotKeyBindingOf(uint16_t value) {
 
 int HotKeyOptionIndex(int id) {
   switch (id) {
-    case 2: return 3;  // ToggleSS
-    case 3: return 2;  // FastExit
+    case kHotKeyToggleSaver: return 3;  // ToggleSS
+    case kHotKeyFastExit: return 2;     // FastExit
     default: return (id >= 0 && id < kHotKeyCount) ? id : -1;
   }
 }
 
 HotKeyCommand HotKeyCommandOf(int id) {
   constexpr unsigned kWmCommand = 0x0111;  // WM_COMMAND
-  constexpr unsigned kCustomizeCommand = 40012;
   switch (id) {
-    case 0: return {WM_NAPKEY_START_SAVER, 0};
-    case 2: return {WM_NAPKEY_TOGGLE_SAVER, 0};
-    case 3: return {WM_NAPKEY_FAST_EXIT, 0};
-    case 4: return {WM_NAPKEY_POPUP_MENU, 0};
-    case 5: return {WM_NAPKEY_SAVER_PROPERTIES, 0};
-    case 6: return {kWmCommand, kCustomizeCommand};
+    case kHotKeyStartSaver: return {WM_NAPKEY_START_SAVER, 0};
+    case kHotKeyToggleSaver: return {WM_NAPKEY_TOGGLE_SAVER, 0};
+    case kHotKeyFastExit: return {WM_NAPKEY_FAST_EXIT, 0};
+    case kHotKeyMenu: return {WM_NAPKEY_POPUP_MENU, 0};
+    case kHotKeySaverProperties: return {WM_NAPKEY_SAVER_PROPERTIES, 0};
+    case kHotKeyCustomize: return {kWmCommand, IDM_CUSTOMIZE};
     default: return {0, 0};
   }
 }
 
 const char* HotKeyPurpose(int id) {
-  static const char* const kPurposes[kHotKeyCount] = {
+  static const char* const kPurposes[kHotKeyCount] = {  // in id order
       "start the screen saver.",
       "show the Button Bar in the foreground.",
       "enable/disable the screen saver.",

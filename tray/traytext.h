@@ -41,12 +41,22 @@ struct HotKeyBinding {
 // it; the extended-key flag has no meaning there and is dropped.
 HotKeyBinding HotKeyBindingOf(uint16_t value);
 
-constexpr int kHotKeyCount = 7;
-// The option (index into the record's order) behind each hot-key id: ids 2
-// and 3 are the record's 4th and 3rd keys.
+// The ids the hot keys are registered with.
+enum HotKeyId : int {
+  kHotKeyStartSaver = 0,
+  kHotKeyShowBar = 1,
+  kHotKeyToggleSaver = 2,
+  kHotKeyFastExit = 3,
+  kHotKeyMenu = 4,
+  kHotKeySaverProperties = 5,
+  kHotKeyCustomize = 6,
+  kHotKeyCount = 7,
+};
+// The option (index into the record's order) behind each hot-key id: the
+// toggle and Fast Exit ids are the record's 4th and 3rd keys.
 int HotKeyOptionIndex(int id);
-// What a hot-key press sends to the main window (ids 2 to 6; ids 0 and 1 are
-// handled on their own): the message and its wParam; message 0 for none.
+// What a hot-key press sends to the main window (the show-bar id is handled
+// on its own): the message and its wParam; message 0 for none.
 struct HotKeyCommand {
   unsigned message;
   unsigned wParam;

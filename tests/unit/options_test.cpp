@@ -1,187 +1,110 @@
 #include <gtest/gtest.h>
 
-#include "fake_profile.h"
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/startup.h"
 #include "settings/options.h"
 
 namespace {
 
-Options LoadFrom(const FakeProfile& file, int level) {
-  Options options(level);
-  options.Load(file.Io(), level);
-  return options;
-}
+// An in-memory settings file, keyed "section/key", that also records the order of the writes.
+struct FakeProfile {
+  std::map<std::string, std::string> values;
+  std::vector<std::string> writes;
+  const ProfileIo io{ReadInt, HasKey, WriteText, this};
+  FakeProfile() = default;
+  FakeProfile(const FakeProfile&) = delete;  // io points at this object
+  std::string Get(const std::string& name) const { return values.count(name) ? values.at(name) : std::string(); }
 
-TEST(OptionsLoad, NoFileOnNewShellGivesDefaults) {
-  FakeProfile file;
-  const Options o = LoadFrom(file, 4);
-  EXPECT_EQ(1, o.FastExitTaskbarIcon.Show);
-  EXPECT_EQ(0, o.FastExitTaskbarIcon.ExitOnSingleClick);
-  EXPECT_EQ(1, o.TaskbarIcon.Show);
-  EXPECT_EQ(1, o.TaskbarIcon.SingleClick);
-  EXPECT_EQ(2, o.TaskbarIcon.DoubleClick);
-  EXPECT_EQ(1, o.ButtonBar.Show);
-  EXPECT_EQ(1, o.ButtonBar.OnTop);
-  EXPECT_EQ(1, o.ButtonBar.Tooltips);
-  EXPECT_EQ(15, o.ButtonBar.Selection);
-  EXPECT_EQ(0, o.ButtonBar.ButtonSize);
-  EXPECT_EQ(4, o.ButtonBar.SpaceBetween);
-  EXPECT_EQ(3, o.ButtonBar.Border);
-  EXPECT_EQ(0, o.FastExit.FastExitOpt);
-  for (int i = 0; i < HotKeyOptions::kCount; ++i) EXPECT_EQ(0, o.HotKeys.KeyAt(i)) << "hot key " << i;
-  EXPECT_EQ(-1, o.Position.X);
-  EXPECT_EQ(-1, o.Position.Y);
-  EXPECT_EQ(1, o.Position.Edge);
-  EXPECT_EQ(1, o.Position.Orient);
-  EXPECT_EQ(0, o.startPage);
-}
-
-TEST(OptionsLoad, AllSurfacesHiddenOnNewShellShowsThemAll) {
-  FakeProfile file;
-  file.Set("FastExitTaskbarIcon", "Show", "0");
-  file.Set("TaskbarIcon", "Show", "0");
-  file.Set("ButtonBar", "Show", "0");
-  const Options o = LoadFrom(file, 4);
-  EXPECT_EQ(1, o.FastExitTaskbarIcon.Show);
-  EXPECT_EQ(1, o.TaskbarIcon.Show);
-  EXPECT_EQ(1, o.ButtonBar.Show);
-}
-
-TEST(OptionsLoad, OneSurfaceShownIsEnough) {
-  FakeProfile file;
-  file.Set("FastExitTaskbarIcon", "Show", "0");
-  file.Set("ButtonBar", "Show", "0");
-  const Options o = LoadFrom(file, 4);
-  EXPECT_EQ(0, o.FastExitTaskbarIcon.Show);
-  EXPECT_EQ(1, o.TaskbarIcon.Show);
-  EXPECT_EQ(0, o.ButtonBar.Show);
-}
-
-TEST(OptionsLoad, OldShellHasNoIconsAndAlwaysTheBar) {
-  FakeProfile file;
-  file.Set("FastExitTaskbarIcon", "Show", "1");
-  file.Set("TaskbarIcon", "Show", "1");
-  file.Set("ButtonBar", "Show", "0");
-  const Options o = LoadFrom(file, 3);
-  EXPECT_EQ(0, o.FastExitTaskbarIcon.Show);
-  EXPECT_EQ(0, o.TaskbarIcon.Show);
-  EXPECT_EQ(1, o.ButtonBar.Show);
-  EXPECT_EQ(1, o.startPage) << "the sheet opens at the Button Bar page without taskbar icons";
-}
-
-struct ClampCase {
-  const char* section;
-  const char* key;
-  const char* stored;
-  int expected;
+  static std::string Name(const char* section, const char* key) { return std::string(section) + "/" + key; }
+  static FakeProfile& Of(void* ctx) { return *static_cast<FakeProfile*>(ctx); }
+  static int ReadInt(void* ctx, const char* section, const char* key, int fallback) {  // like GetPrivateProfileInt
+    const auto& values = Of(ctx).values;
+    const auto it = values.find(Name(section, key));
+    return it == values.end() ? fallback : static_cast<int>(std::strtol(it->second.c_str(), nullptr, 10));
+  }
+  static int HasKey(void* ctx, const char* section, const char* key) {
+    return !Of(ctx).Get(Name(section, key)).empty();
+  }
+  static void WriteText(void* ctx, const char* section, const char* key, const char* text) {
+    Of(ctx).writes.push_back(Name(section, key));
+    Of(ctx).values[Name(section, key)] = text;
+  }
 };
 
-void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.section << "/" << c.key << "=" << c.stored; }
-
-class OptionsClampAtLoad : public ::testing::TestWithParam<ClampCase> {};
-
-int FieldOf(const Options& o, const std::string& section, const std::string& key) {
-  if (section == "TaskbarIcon" && key == "SingleClick") return o.TaskbarIcon.SingleClick;
-  if (section == "TaskbarIcon" && key == "DoubleClick") return o.TaskbarIcon.DoubleClick;
-  if (section == "ButtonBar" && key == "ButtonSize") return o.ButtonBar.ButtonSize;
-  if (section == "ButtonBar" && key == "Selection") return o.ButtonBar.Selection;
-  if (section == "ButtonBar" && key == "SpaceBetween") return o.ButtonBar.SpaceBetween;
-  if (section == "ButtonBar" && key == "Border") return o.ButtonBar.Border;
-  if (section == "Fast Exit") return o.FastExit.FastExitOpt;
-  if (section == "Position" && key == "Edge") return o.Position.Edge;
-  if (section == "Position" && key == "Orient") return o.Position.Orient;
-  if (section == "Position" && key == "X") return o.Position.X;
-  if (section == "Hot Keys" && key == "StartSS") return o.HotKeys.StartSS;
-  if (section == "Hot Keys" && key == "Customize") return o.HotKeys.Customize;
-  ADD_FAILURE() << "no field for " << section << "/" << key;
-  return 0;
+TEST(OptionsLoad, StartupFixupsKeepOneSurfaceReachable) {
+  // Show of the Fast Exit icon, the saver icon and the bar: as stored, as loaded.
+  struct { const char* label; int level; const char* stored[3]; std::vector<int32_t> loaded; } const cases[] = {
+      {"all hidden on a new shell: all shown", 4, {"0", "0", "0"}, {1, 1, 1}},
+      {"one surface shown is enough", 4, {"0", "1", "0"}, {0, 1, 0}},
+      {"old shell: no icons, always the bar", 3, {"1", "1", "0"}, {0, 0, 1}},
+  };
+  for (const auto& c : cases) {
+    FakeProfile file;
+    file.values = {{"FastExitTaskbarIcon/Show", c.stored[0]}, {"TaskbarIcon/Show", c.stored[1]},
+                   {"ButtonBar/Show", c.stored[2]}};
+    Options o(c.level);
+    o.Load(file.io, c.level);
+    EXPECT_EQ(c.loaded, (std::vector<int32_t>{o.FastExitTaskbarIcon.Show, o.TaskbarIcon.Show, o.ButtonBar.Show}))
+        << c.label;
+  }
+  EXPECT_EQ(1, Options(3).startPage) << "without taskbar icons the sheet opens at the Button Bar page";
+  EXPECT_EQ(0, Options(4).startPage);
 }
 
-TEST_P(OptionsClampAtLoad, StoredValueLoadsAs) {
-  const ClampCase& c = GetParam();
-  FakeProfile file;
-  file.Set(c.section, c.key, c.stored);
-  EXPECT_EQ(c.expected, FieldOf(LoadFrom(file, 4), c.section, c.key)) << c.key << "=" << c.stored;
+TEST(OptionsLoad, StoredValuesAreClampedOrKept) {
+  struct { const char *key, *stored, *saved; } const cases[] = {
+      {"TaskbarIcon/SingleClick", "4", "1"}, {"TaskbarIcon/SingleClick", "3", "3"},
+      {"TaskbarIcon/DoubleClick", "-1", "2"}, {"TaskbarIcon/DoubleClick", "0", "0"},
+      {"ButtonBar/ButtonSize", "3", "0"}, {"ButtonBar/ButtonSize", "2", "2"},
+      {"Fast Exit/FastExitOpt", "6", "0"}, {"Fast Exit/FastExitOpt", "5", "5"}, {"Fast Exit/FastExitOpt", "-1", "0"},
+      {"Position/Edge", "5", "1"}, {"Position/Edge", "4", "4"}, {"Position/Orient", "3", "1"},
+      {"Position/Orient", "2", "2"}, {"ButtonBar/Selection", "16", "15"}, {"ButtonBar/Selection", "0", "15"},
+      {"ButtonBar/Selection", "17", "17"}, {"ButtonBar/SpaceBetween", "-5", "-5"}, {"ButtonBar/Border", "-5", "-5"},
+      {"Hot Keys/StartSS", "70000", "4464"},
+  };
+  for (const auto& c : cases) {
+    FakeProfile file, saved;
+    file.values[c.key] = c.stored;
+    Options o(4);
+    o.Load(file.io, 4);
+    o.Save(saved.io);
+    EXPECT_EQ(c.saved, saved.Get(c.key)) << c.key << "=" << c.stored;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, OptionsClampAtLoad,
-    ::testing::Values(ClampCase{"TaskbarIcon", "SingleClick", "7", 1}, ClampCase{"TaskbarIcon", "SingleClick", "3", 3},
-                      ClampCase{"TaskbarIcon", "DoubleClick", "-1", 2}, ClampCase{"TaskbarIcon", "DoubleClick", "0", 0},
-                      ClampCase{"ButtonBar", "ButtonSize", "3", 0}, ClampCase{"ButtonBar", "ButtonSize", "2", 2},
-                      ClampCase{"Fast Exit", "FastExitOpt", "6", 0}, ClampCase{"Fast Exit", "FastExitOpt", "5", 5},
-                      ClampCase{"Position", "Edge", "5", 1}, ClampCase{"Position", "Edge", "4", 4},
-                      ClampCase{"Position", "Orient", "3", 1}, ClampCase{"Position", "Orient", "2", 2},
-                      ClampCase{"ButtonBar", "Selection", "16", 15}, ClampCase{"ButtonBar", "Selection", "0", 15},
-                      ClampCase{"ButtonBar", "Selection", "17", 17},
-                      ClampCase{"ButtonBar", "SpaceBetween", "-5", -5}, ClampCase{"ButtonBar", "Border", "-5", -5},
-                      ClampCase{"Position", "X", "-1", -1}, ClampCase{"Hot Keys", "StartSS", "70000", 70000 & 0xFFFF},
-                      ClampCase{"Hot Keys", "Customize", "1619", 1619}),
-    [](const ::testing::TestParamInfo<ClampCase>& info) {
-      std::string name = std::string(info.param.key) + "_";
-      for (const char* c = info.param.stored; *c; ++c) name += (*c == '-') ? std::string("minus") : std::string(1, *c);
-      return name;
-    });
-
-TEST(OptionsSave, WritesEveryKeyInSectionAndKeyOrder) {
+TEST(OptionsSave, EveryKeyInFileOrderAndBackUnchanged) {
   FakeProfile file;
   Options o(4);
-  o.Load(file.Io(), 4);
-  o.Save(file.Io());
-  const std::vector<std::string> expected = {
-      "FastExitTaskbarIcon/Show", "FastExitTaskbarIcon/ExitOnSingleClick", "TaskbarIcon/Show",
-      "TaskbarIcon/SingleClick",  "TaskbarIcon/DoubleClick",              "ButtonBar/Show",
-      "ButtonBar/OnTop",          "ButtonBar/ButtonSize",                 "ButtonBar/SpaceBetween",
-      "ButtonBar/Border",         "ButtonBar/Tooltips",                   "ButtonBar/Selection",
-      "Fast Exit/FastExitOpt",    "Hot Keys/StartSS",                     "Hot Keys/BringToFg",
-      "Hot Keys/FastExit",        "Hot Keys/ToggleSS",                    "Hot Keys/Menu",
-      "Hot Keys/SSPropsDlg",      "Hot Keys/Customize",                   "Position/X",
-      "Position/Y",               "Position/Edge",                        "Position/Orient"};
-  EXPECT_EQ(expected, file.WriteOrder());
-  EXPECT_EQ("-1", file.Get("Position", "X"));
-  EXPECT_EQ("15", file.Get("ButtonBar", "Selection"));
-}
-
-TEST(OptionsSave, RoundTripKeepsValuesAndHotKeysUnsigned) {
-  FakeProfile file;
-  Options o(4);
-  o.Load(file.Io(), 4);
+  o.Load(file.io, 4);
   o.HotKeys.Menu = 0xFFFF;
   o.Position.SetXY(-7, 300);
   o.ButtonBar.SpaceBetween = -5;
-  o.Save(file.Io());
-  EXPECT_EQ("65535", file.Get("Hot Keys", "Menu"));
-  const Options back = LoadFrom(file, 4);
-  EXPECT_EQ(0xFFFF, back.HotKeys.Menu);
-  EXPECT_EQ(-7, back.Position.X);
-  EXPECT_EQ(300, back.Position.Y);
-  EXPECT_EQ(-5, back.ButtonBar.SpaceBetween);
+  o.Save(file.io);
+  const std::vector<std::string> order = {
+      "FastExitTaskbarIcon/Show", "FastExitTaskbarIcon/ExitOnSingleClick", "TaskbarIcon/Show",
+      "TaskbarIcon/SingleClick", "TaskbarIcon/DoubleClick", "ButtonBar/Show", "ButtonBar/OnTop",
+      "ButtonBar/ButtonSize", "ButtonBar/SpaceBetween", "ButtonBar/Border", "ButtonBar/Tooltips",
+      "ButtonBar/Selection", "Fast Exit/FastExitOpt", "Hot Keys/StartSS", "Hot Keys/BringToFg", "Hot Keys/FastExit",
+      "Hot Keys/ToggleSS", "Hot Keys/Menu", "Hot Keys/SSPropsDlg", "Hot Keys/Customize", "Position/X", "Position/Y",
+      "Position/Edge", "Position/Orient"};
+  EXPECT_EQ(order, file.writes);
+  EXPECT_EQ("65535", file.Get("Hot Keys/Menu")) << "hot keys are unsigned";
+  Options back(4);
+  back.Load(file.io, 4);
+  EXPECT_EQ((std::vector<int32_t>{0xFFFF, -7, 300, -5}),
+            (std::vector<int32_t>{back.HotKeys.Menu, back.Position.X, back.Position.Y, back.ButtonBar.SpaceBetween}));
 }
 
-TEST(OptionsHelpers, SetButtonTouchesOnlyTheGivenLowBits) {
+TEST(OptionsHelpers, ButtonCountHideBarRuleAndUnknownActionName) {
   ButtonBarOptions bar;
-  bar.Selection = 0x30 | 15;
-  bar.SetButton(4 | 0x100, false);
-  EXPECT_EQ(0x30 | 11, bar.Selection);
-  bar.SetButton(4, true);
-  EXPECT_EQ(0x30 | 15, bar.Selection);
-  bar.SetSelection(0x35);
-  EXPECT_EQ(5, bar.Selection);
-  EXPECT_EQ(2, bar.CountButtons());
-  bar.Selection = 0x10;
-  EXPECT_EQ(0, bar.CountButtons());
-}
+  bar.Selection = 0x30 | kButtonToggle | kButtonFastExit;
+  EXPECT_EQ(2, bar.CountButtons()) << "bits above the four buttons count for nothing";
 
-TEST(OptionsHelpers, GetXYSkipsNullPointers) {
-  PositionOptions position;
-  position.SetXY(12, 34);
-  int32_t x = 0, y = 0;
-  position.GetXY(&x, nullptr);
-  position.GetXY(nullptr, &y);
-  EXPECT_EQ(12, x);
-  EXPECT_EQ(34, y);
-}
-
-TEST(OptionsHelpers, BarMayBeHiddenOnlyWhileAnIconRemains) {
   Options o(4);
   EXPECT_TRUE(BarMayBeHidden(o, 4));
   o.TaskbarIcon.Show = 0;
@@ -190,27 +113,24 @@ TEST(OptionsHelpers, BarMayBeHiddenOnlyWhileAnIconRemains) {
   EXPECT_FALSE(BarMayBeHidden(o, 4));
   o.TaskbarIcon.Show = 1;
   EXPECT_FALSE(BarMayBeHidden(o, 3)) << "no notification area below level 4";
+
+  EXPECT_STREQ(FastExitActionName(kFastExitAsk), FastExitActionName(kFastExitActionCount));
+  EXPECT_STREQ(FastExitActionName(kFastExitAsk), FastExitActionName(-1));
 }
 
-TEST(OptionsHelpers, FastExitActionNames) {
-  EXPECT_STREQ("Exit Windows...", FastExitActionName(0));
-  EXPECT_STREQ("Restart Windows 95", FastExitActionName(1));
-  EXPECT_STREQ("Restart computer", FastExitActionName(2));
-  EXPECT_STREQ("Log Off", FastExitActionName(3));
-  EXPECT_STREQ("Shutdown", FastExitActionName(4));
-  EXPECT_STREQ("Exit To DOS", FastExitActionName(5));
-  EXPECT_STREQ("Exit Windows...", FastExitActionName(6));
-  EXPECT_STREQ("Exit Windows...", FastExitActionName(-1));
-}
-
-TEST(OptionsHelpers, ClampsKeepOnlyValuesInRange) {
-  EXPECT_EQ(3, ClampClickAction(3, 9));
-  EXPECT_EQ(9, ClampClickAction(4, 9));
-  EXPECT_EQ(9, ClampButtonSize(-1, 9));
-  EXPECT_EQ(5, ClampFastExitOpt(5, 0));
-  EXPECT_EQ(0, ClampFastExitOpt(-1, 0)) << "a failed choice dialog counts as cancel";
-  EXPECT_EQ(4, ClampEdge(4, 1));
-  EXPECT_EQ(1, ClampOrient(3, 1));
+TEST(StartupState, FirstStartUntilRecordedBothKeysInOrder) {
+  FakeProfile file;
+  file.values["Drowsel/StartSSOnStart"] = "1";
+  StartupState first;
+  first.Load(file.io);
+  EXPECT_TRUE(first.firstStart) << "StartSSOnStart alone records no start";
+  first.DisableOnStart = 1;
+  first.RecordStart(file.io);
+  EXPECT_EQ((std::vector<std::string>{"Drowsel/DisableOnStart", "Drowsel/StartSSOnStart"}), file.writes);
+  StartupState second;
+  second.Load(file.io);
+  EXPECT_FALSE(second.firstStart);
+  EXPECT_EQ(std::make_pair(1, 1), std::make_pair(second.DisableOnStart, second.StartSSOnStart));
 }
 
 }  // namespace

@@ -2,121 +2,79 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "app/messages.h"
 #include "tray/traytext.h"
 
 namespace {
 
-std::string FastExitTip(bool single, int opt) {
-  char tip[64];
-  FastExitIconTip(single, opt, tip, sizeof tip);
-  return tip;
+enum : unsigned { kLeftDown = 0x201, kLeftUp, kLeftDouble, kRightDown, kRightUp };  // WM_LBUTTONDOWN and on
+const MouseMessages kMouse = {kLeftDown, kLeftDouble, kRightDown, kRightUp};
+
+TEST(IconClicks, WhatEachMouseMessageAsksFor) {
+  // For the saver icon: its single and double click actions; for Fast Exit: ExitOnSingleClick, unused.
+  struct { const char* label; bool saver; unsigned mouse; bool allowed; int one, two; IconClick expected; } const
+      cases[] = {
+          {"no double action: at once", true, kLeftDown, true, 1, 0, {WM_NAPKEY_TOGGLE_SAVER, false, false, false}},
+          {"waits for a double click", true, kLeftDown, true, 1, 2, {WM_NAPKEY_TOGGLE_SAVER, true, false, false}},
+          {"double click voids it", true, kLeftDouble, true, 1, 2, {WM_NAPKEY_START_SAVER, false, true, false}},
+          {"action 3", true, kLeftDown, true, 3, 0, {WM_NAPKEY_SAVER_PROPERTIES, false, false, false}},
+          {"action 0 waits for nothing", true, kLeftDown, true, 0, 2, {0, false, false, false}},
+          {"secondary button up: menu", true, kRightUp, true, 1, 2, {WM_NAPKEY_POPUP_MENU, false, false, false}},
+          {"primary button up", true, kLeftUp, true, 1, 2, {0, false, false, false}},
+          {"modal: double click beeps, voids nothing", true, kLeftDouble, false, 1, 2, {0, false, false, true}},
+          {"modal: secondary press beeps", true, kRightDown, false, 1, 2, {0, false, false, true}},
+          {"modal: no menu, no beep", true, kRightUp, false, 1, 2, {0, false, false, false}},
+          {"Fast Exit: single click by default", false, kLeftDown, true, 0, 0, {0, false, false, false}},
+          {"Fast Exit: double click by default", false, kLeftDouble, true, 0, 0,
+           {WM_NAPKEY_FAST_EXIT, false, false, false}},
+          {"Fast Exit: single click if set", false, kLeftDown, true, 1, 0, {WM_NAPKEY_FAST_EXIT, false, false, false}},
+          {"Fast Exit: then no double click", false, kLeftDouble, true, 1, 0, {0, false, false, false}},
+          {"Fast Exit: menu", false, kRightUp, true, 1, 0, {WM_NAPKEY_POPUP_MENU, false, false, false}},
+          {"Fast Exit: modal press beeps", false, kLeftDown, false, 1, 0, {0, false, false, true}},
+      };
+  for (const auto& c : cases) {
+    const IconClick click = c.saver ? SaverIconClick(c.mouse, kMouse, c.allowed, c.one, c.two)
+                                    : FastExitIconClick(c.mouse, kMouse, c.allowed, c.one != 0);
+    const IconClick& e = c.expected;
+    EXPECT_EQ(std::tie(e.message, e.deferred, e.cancelWaiting, e.beep),
+              std::tie(click.message, click.deferred, click.cancelWaiting, click.beep))
+        << c.label << " (message, deferred, cancelWaiting, beep)";
+  }
 }
 
-TEST(TrayText, Tips) {
-  EXPECT_STREQ("Screen saver is enabled", SaverIconTip(true));
-  EXPECT_STREQ("Screen saver is disabled", SaverIconTip(false));
-  EXPECT_EQ("Double-click to Exit Windows...", FastExitTip(false, 0));
-  EXPECT_EQ("Click once to Log Off", FastExitTip(true, 3));
-  EXPECT_EQ("Double-click to Exit Windows...", FastExitTip(false, 42));
-}
-
-TEST(TrayText, TipsAreCutToSixtyThree) {
+TEST(TrayText, TipsAreCutToTheFieldAndToSixtyThree) {
   const std::string longTip(100, 'x');
   char out[128];
   CopyTip(longTip.c_str(), out, sizeof out);
-  EXPECT_EQ(std::string(63, 'x'), out);
-  char small[10];
-  CopyTip(longTip.c_str(), small, sizeof small);
-  EXPECT_EQ(std::string(9, 'x'), small) << "never past the field";
-}
-
-TEST(TrayText, IconActions) {
-  EXPECT_EQ(0u, SaverIconActionMessage(0));
-  EXPECT_EQ(WM_NAPKEY_TOGGLE_SAVER, SaverIconActionMessage(1));
-  EXPECT_EQ(WM_NAPKEY_START_SAVER, SaverIconActionMessage(2));
-  EXPECT_EQ(WM_NAPKEY_SAVER_PROPERTIES, SaverIconActionMessage(3));
-  EXPECT_EQ(0u, SaverIconActionMessage(4));
-}
-
-const MouseMessages kMouse = {0x201, 0x203, 0x204, 0x205};
-
-TEST(IconClicks, SaverIconActions) {
-  IconClick c = SaverIconClick(kMouse.leftDown, kMouse, true, 1, 0);
-  EXPECT_EQ(WM_NAPKEY_TOGGLE_SAVER, c.message);
-  EXPECT_FALSE(c.deferred) << "no double action: at once";
-  c = SaverIconClick(kMouse.leftDown, kMouse, true, 1, 2);
-  EXPECT_TRUE(c.deferred);
-  c = SaverIconClick(kMouse.leftDoubleClick, kMouse, true, 1, 2);
-  EXPECT_EQ(WM_NAPKEY_START_SAVER, c.message);
-  EXPECT_TRUE(c.cancelWaiting);
-  EXPECT_FALSE(c.deferred);
-  c = SaverIconClick(kMouse.leftDown, kMouse, true, 0, 2);
-  EXPECT_EQ(0u, c.message) << "SingleClick 0 does nothing";
-  EXPECT_FALSE(c.deferred);
-  EXPECT_EQ(WM_NAPKEY_POPUP_MENU, SaverIconClick(kMouse.rightUp, kMouse, true, 1, 2).message);
-  EXPECT_EQ(0u, SaverIconClick(0x202, kMouse, true, 1, 2).message) << "button up does nothing";
-}
-
-TEST(IconClicks, RefusedWhileAModalDialogIsOpen) {
-  for (unsigned mouse : {kMouse.leftDown, kMouse.leftDoubleClick, kMouse.rightDown}) {
-    const IconClick c = SaverIconClick(mouse, kMouse, false, 1, 2);
-    EXPECT_TRUE(c.beep) << mouse;
-    EXPECT_EQ(0u, c.message);
-    EXPECT_FALSE(c.cancelWaiting);
-    EXPECT_TRUE(FastExitIconClick(mouse, kMouse, false, true).beep);
-  }
-  EXPECT_FALSE(SaverIconClick(kMouse.rightUp, kMouse, false, 1, 2).beep);
-  EXPECT_EQ(0u, SaverIconClick(kMouse.rightUp, kMouse, false, 1, 2).message) << "no menu either";
-}
-
-TEST(IconClicks, FastExitIcon) {
-  EXPECT_EQ(0u, FastExitIconClick(kMouse.leftDown, kMouse, true, false).message);
-  EXPECT_EQ(WM_NAPKEY_FAST_EXIT, FastExitIconClick(kMouse.leftDoubleClick, kMouse, true, false).message);
-  EXPECT_EQ(WM_NAPKEY_FAST_EXIT, FastExitIconClick(kMouse.leftDown, kMouse, true, true).message);
-  EXPECT_EQ(0u, FastExitIconClick(kMouse.leftDoubleClick, kMouse, true, true).message);
-  EXPECT_EQ(WM_NAPKEY_POPUP_MENU, FastExitIconClick(kMouse.rightUp, kMouse, true, true).message);
+  EXPECT_EQ(std::string(kTipMaxLength, 'x'), out);
+  std::memset(out, '#', sizeof out);
+  CopyTip(longTip.c_str(), out, 10);
+  EXPECT_EQ(std::string(9, 'x') + '\0' + '#', std::string(out, 11)) << "nothing past the field";
 }
 
 TEST(HotKeys, ModifierMappingDropsTheExtendedFlag) {
-  const HotKeyBinding ctrlAltS = HotKeyBindingOf(0x0653);
-  EXPECT_EQ(0x0003u, ctrlAltS.modifiers);  // MOD_ALT | MOD_CONTROL
-  EXPECT_EQ(0x53u, ctrlAltS.key);
-  const HotKeyBinding shiftExt = HotKeyBindingOf(0x0924);  // Shift + extended Home
-  EXPECT_EQ(0x0004u, shiftExt.modifiers);
-  EXPECT_EQ(0x24u, shiftExt.key);
-  EXPECT_EQ(0x0007u, HotKeyBindingOf(0x0F41).modifiers);
+  constexpr unsigned kModAlt = 1, kModControl = 2, kModShift = 4;  // MOD_*
+  // The control's value: HOTKEYF_* (shift 1, control 2, alt 4, extended 8) in the high byte.
+  struct { const char* label; uint16_t value; unsigned modifiers, key; } const cases[] = {
+      {"Ctrl+Alt+S", 0x0653, kModAlt | kModControl, 0x53},
+      {"Shift+extended Home", 0x0924, kModShift, 0x24},
+      {"Alt+A", 0x0441, kModAlt, 0x41},
+  };
+  for (const auto& c : cases) {
+    const HotKeyBinding b = HotKeyBindingOf(c.value);
+    EXPECT_EQ(std::make_pair(c.modifiers, c.key), std::make_pair(b.modifiers, b.key)) << c.label;
+  }
 }
 
-TEST(HotKeys, CommandsById) {
-  EXPECT_EQ(WM_NAPKEY_START_SAVER, HotKeyCommandOf(0).message);
-  EXPECT_EQ(0u, HotKeyCommandOf(1).message) << "the bar is brought back, not a message";
-  EXPECT_EQ(WM_NAPKEY_TOGGLE_SAVER, HotKeyCommandOf(2).message);
-  EXPECT_EQ(WM_NAPKEY_FAST_EXIT, HotKeyCommandOf(3).message);
-  EXPECT_EQ(0u, HotKeyCommandOf(3).wParam) << "the configured Fast Exit action";
-  EXPECT_EQ(WM_NAPKEY_POPUP_MENU, HotKeyCommandOf(4).message);
-  EXPECT_EQ(WM_NAPKEY_SAVER_PROPERTIES, HotKeyCommandOf(5).message);
-  EXPECT_EQ(0x0111u, HotKeyCommandOf(6).message);
-  EXPECT_EQ(40012u, HotKeyCommandOf(6).wParam);
-  EXPECT_EQ(0u, HotKeyCommandOf(7).message);
-}
-
-TEST(HotKeys, IdsTwoAndThreeSwapTheRecordOrder) {
-  const int expected[] = {0, 1, 3, 2, 4, 5, 6};
-  for (int id = 0; id < kHotKeyCount; ++id) EXPECT_EQ(expected[id], HotKeyOptionIndex(id)) << id;
-  EXPECT_EQ(-1, HotKeyOptionIndex(7));
-}
-
-TEST(HotKeys, FailureMessageListsFailedIdsInOrder) {
+TEST(HotKeys, FailureTextListsTheFailedIdsInIdOrder) {
   char text[512];
-  HotKeyFailureText((1u << 6) | (1u << 2), text, sizeof text);
-  EXPECT_STREQ(
-      "Error:\nCould not register the hot key(s) to: \n...enable/disable the screen saver.\n...display the "
-      "Customize Napkey+ dialog.",
-      text);
-  HotKeyFailureText(0x7F, text, sizeof text);
-  EXPECT_NE(nullptr, std::strstr(text, "\n...show the Button Bar in the foreground.\n...enable/disable"));
+  HotKeyFailureText((1u << kHotKeyCustomize) | (1u << kHotKeyToggleSaver), text, sizeof text);
+  EXPECT_STREQ("Error:\nCould not register the hot key(s) to: \n...enable/disable the screen saver.\n"
+               "...display the Customize Napkey+ dialog.",
+               text);
 }
 
 }  // namespace
