@@ -52,7 +52,7 @@ TEST_P(Startup, SecondStartShowsAlreadyRunningOwnedByTheFirst) {
   EXPECT_EQ(main, info.owner);
   harness::PressButton(box, IDOK);
   EXPECT_EQ(0u, second.WaitExit());
-  EXPECT_EQ(1u, harness::WindowsOfClass("Napkey").size()) << "the second process made no main window";
+  EXPECT_EQ(1u, harness::WindowsOfClass(kMainWindowClass).size()) << "the second process made no main window";
   EXPECT_TRUE(Alive());
   EXPECT_TRUE(Exit());
 }

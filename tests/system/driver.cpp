@@ -31,7 +31,7 @@ void SetVersionMode(const char* mode) {
 
 // Ends every napkey.exe a failed test left, so that the next one starts clean.
 void KillStrayInstances() {
-  for (HWND window : harness::WindowsOfClass("Napkey")) {
+  for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
@@ -194,7 +194,7 @@ bool Napkey::Start(const char* arguments, const std::string& exe) {
 HWND Napkey::WaitMainWindow(DWORD timeoutMs) {
   harness::WaitUntil(
       [&] {
-        for (HWND window : harness::WindowsOfClass("Napkey")) {
+        for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
           DWORD owner = 0;
           GetWindowThreadProcessId(window, &owner);
           if (owner == pid) mainWindow = window;
@@ -231,7 +231,7 @@ DWORD RunCommand(const char* arguments, bool* help, const std::string& exe) {
   if (!napkey.Start(arguments, exe)) return 99;
   harness::WaitUntil(
       [&] {
-        for (HWND window : harness::WindowsOfClass("Napkey")) {
+        for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
           DWORD owner = 0;
           GetWindowThreadProcessId(window, &owner);
           madeWindow |= owner == napkey.Pid();
