@@ -3,7 +3,7 @@
 BUILD := build
 JOBS ?= 2
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test gallery clean
 
 all: build
 
@@ -20,6 +20,9 @@ build: configure
 
 run: build
 	@./tools/run.sh $(BUILD)
+
+gallery: build
+	@./tools/gallery.sh $(BUILD)
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

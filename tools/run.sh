@@ -26,7 +26,7 @@ trap '"$here/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
 
 # The driver is a small Win32 program of the test build: it starts napkey.exe,
 # waits until it is up, and talks to it through its windows.
-probe="$build/win64/tests/system/napkey_run_probe.exe"
+probe="$build/win64/tools/probe/napkey_probe.exe"
 rm -f "$state/shot.done"
 wine "$probe" shoot "$(winepath -w "$exe")" "$(winepath -w "$state")\\shot.done" >"$state/probe.log" 2>&1 &
 probe_pid=$!

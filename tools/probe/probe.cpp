@@ -1,0 +1,119 @@
+// Drives napkey.exe on a private display for a person to look at; not a test.
+//   napkey_probe shoot NAPKEY.EXE DONE-FILE
+//     (`make run` without a display) starts napkey.exe, says "ready" once there
+//     is something to photograph, waits until DONE-FILE exists, answers the
+//     Quick Help if it is open and ends the program through its Exit command.
+//   napkey_probe gallery NAPKEY.EXE FIXTURES-FOLDER OUT-FOLDER
+//     (`make gallery`) photographs the bar in every size, with the saver
+//     enabled, disabled and a button held down, and joins the pictures into
+//     OUT-FOLDER\bar-gallery.png.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "dialogs.h"
+#include "driver.h"
+#include "input.h"
+
+namespace {
+
+int Shoot(const char* doneFile) {
+  driver::Napkey napkey;
+  if (!napkey.Start() || !napkey.WaitMainWindow()) {
+    std::printf("napkey.exe made no main window\n");
+    return 1;
+  }
+  // A first start opens the Quick Help right after the main window exists.
+  HWND welcome = harness::WaitForDialog("Welcome to Drowsel/Plus!", napkey.Pid(), 1500);
+  RedrawWindow(welcome ? welcome : napkey.MainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  std::printf("ready: %s\n", welcome ? "Quick Help is open" : "no Quick Help (not a first start)");
+  std::fflush(stdout);
+  harness::WaitUntil([&] { return GetFileAttributesA(doneFile) != INVALID_FILE_ATTRIBUTES; }, 30000);
+  if (welcome) harness::PressButton(welcome, IDCANCEL);
+  if (!napkey.ExitThroughMenu()) {
+    std::printf("napkey.exe did not end through its Exit command\n");
+    return 1;
+  }
+  std::printf("napkey.exe ended with 0\n");
+  return 0;
+}
+
+// ImageMagick's import, run from here (Wine starts Unix programs); waits
+// until the picture is written.
+bool Photograph(const RECT& area, const std::string& png) {
+  char command[1024];
+  wsprintfA(command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s", area.right - area.left,
+            area.bottom - area.top, area.left, area.top, png.c_str());
+  const std::string marker = png + ".done";
+  DeleteFileA(("Z:" + marker).c_str());
+  std::string wrapped = "/bin/sh -c \"" + std::string(command) + " && touch " + marker + "\"";
+  return harness::RunHostCommand(wrapped.c_str()) &&
+         harness::WaitUntil([&] { return GetFileAttributesA(("Z:" + marker).c_str()) != INVALID_FILE_ATTRIBUTES; },
+                            20000);
+}
+
+int Gallery(const std::string& outFolder) {
+  std::string join = "/usr/bin/convert";
+  for (int size = 0; size < 3; ++size) {
+    char ini[128];
+    wsprintfA(ini, "[ButtonBar]\r\nButtonSize=%d\r\n[Position]\r\nEdge=4\r\nOrient=1\r\nX=200\r\nY=200\r\n", size);
+    driver::ResetSystem("win95", ini);
+    driver::Napkey napkey;
+    HWND main = napkey.Start() ? napkey.WaitMainWindow() : nullptr;
+    if (!main) return 1;
+    harness::MouseMoveTo(10, 10);
+    // The frame's light inner line shows once the bar is in place and painted.
+    RECT bar;
+    if (!harness::WaitUntil(
+            [&] {
+              GetWindowRect(main, &bar);
+              return harness::ScreenPixel(bar.left + 5, bar.top + 1) == GetSysColor(COLOR_3DHILIGHT);
+            },
+            20000))
+      std::printf("size %d: the bar did not show\n", size);
+    const RECT around = {bar.left - 4, bar.top - 4, bar.right + 4, bar.bottom + 4};
+    join += " \\(";
+    for (const char* state : {"enabled", "disabled", "pressed"}) {
+      if (!std::strcmp(state, "disabled")) SendMessageA(main, WM_NAPKEY_TOGGLE_SAVER, 0, 0);
+      if (!std::strcmp(state, "pressed")) {
+        const POINT at = harness::CentreOf(GetDlgItem(main, IDC_BAR_START));
+        harness::MouseMoveTo(at.x, at.y);
+        harness::MouseButton(false, true);
+        harness::WaitUntil([&] { return harness::CaptureOf(main) != nullptr; }, 20000);
+      }
+      RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+      char name[64];
+      wsprintfA(name, "/bar-size%d-%s.png", size, state);
+      if (!Photograph(around, outFolder + name)) return 1;
+      join += " " + outFolder + name;
+    }
+    harness::MouseButton(false, false);
+    harness::MouseMoveTo(10, 10);
+    join += " -background white -splice 8x0 +append \\)";
+    if (!napkey.ExitThroughMenu()) return 1;
+  }
+  join += " -background white -splice 0x8 -append -scale 400% " + outFolder + "/bar-gallery.png";
+  harness::RunHostCommand(("/bin/sh -c \"" + join + " && touch " + outFolder + "/bar-gallery.done\"").c_str());
+  const std::string done = "Z:" + outFolder + "/bar-gallery.done";
+  if (!harness::WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000)) return 1;
+  std::printf("bar pictures: %s/bar-gallery.png\n", outFolder.c_str());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 4 && !std::strcmp(argv[1], "shoot")) {
+    driver::SetPaths(argv[2], std::string());
+    return Shoot(argv[3]);
+  }
+  if (argc >= 5 && !std::strcmp(argv[1], "gallery")) {
+    driver::SetPaths(argv[2], argv[3]);
+    return Gallery(argv[4]);
+  }
+  std::fprintf(stderr, "usage: napkey_probe shoot NAPKEY.EXE DONE-FILE\n"
+                       "       napkey_probe gallery NAPKEY.EXE FIXTURES-FOLDER UNIX-OUT-FOLDER\n");
+  return 2;
+}
