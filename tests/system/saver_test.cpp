@@ -8,22 +8,19 @@ namespace {
 
 using namespace driver;
 
-class SaverControl : public ModeTest {
- protected:
-  // Holds the saver disabled, then another program sets SCRNSAVE.EXE to
-  // `value` and announces it.
-  void HoldDisabledThenSelect(const char* value) {
-    Send(WM_NAPKEY_TOGGLE_SAVER);
-    SelectSaverInSystemIni(value);
-    DWORD_PTR result;
-    SendMessageTimeoutA(main, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 200, &result);
-  }
-};
+class SaverControl : public ModeTest {};
 
-TEST_P(SaverControl, ExitWhileHoldingItDisabledGivesItBackAndRemembers) {
+// Held disabled, the saver stays so whatever another program announces; exit
+// gives it back, and the next start takes it again.
+TEST_P(SaverControl, HeldDisabledAgainstBroadcastsAndAcrossARestart) {
   ASSERT_TRUE(Start(nullptr, kWithSaver));
   Send(WM_NAPKEY_TOGGLE_SAVER);
-  EXPECT_FALSE(SystemSaverActive());
+  ASSERT_FALSE(SystemSaverActive());
+  // The broadcast returns once every window has handled it.
+  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+  BroadcastSettingChange();
+  EXPECT_FALSE(SystemSaverActive()) << "disabled again without waiting for the watchdog";
+  EXPECT_EQ(TestSaverPath(), SaverInSystemIni());
   ASSERT_TRUE(Exit());
   EXPECT_TRUE(SystemSaverActive()) << "a selected saver is enabled again at exit";
   EXPECT_EQ(1, IniInt("Drowsel", "DisableOnStart"));
@@ -33,46 +30,30 @@ TEST_P(SaverControl, ExitWhileHoldingItDisabledGivesItBackAndRemembers) {
   EXPECT_EQ(1, IniInt("Drowsel", "DisableOnStart"));
 }
 
-TEST_P(SaverControl, SettingsBroadcastThatReenablesIsUndoneAtOnce) {
-  ASSERT_TRUE(Start(nullptr, kWithSaver));
-  Send(WM_NAPKEY_TOGGLE_SAVER);
-  ASSERT_FALSE(SystemSaverActive());
-  // Another program turns the saver on and tells everybody; the broadcast
-  // returns once every window has handled it.
-  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
-  BroadcastSettingChange();
-  EXPECT_FALSE(SystemSaverActive()) << "disabled again without waiting for the watchdog";
-  EXPECT_EQ(TestSaverPath(), SaverInSystemIni());
-  ASSERT_TRUE(Exit());
-  EXPECT_EQ(1, IniInt("Drowsel", "DisableOnStart")) << "still held disabled at exit";
-}
-
-TEST_P(SaverControl, NoneSelectedElsewhereAsksAndNoPutsTheSaverBack) {
-  ASSERT_TRUE(Start(nullptr, kWithSaver));
-  HoldDisabledThenSelect("(None)");
-  const harness::MessageBoxInfo box = Box();
-  EXPECT_EQ("Are you sure you want to select \"(None)\" as your screen saver?", box.text);
-  EXPECT_EQ(IDNO, box.defaultButton);
-  EXPECT_EQ(main, box.owner);
-  Answer(box.window, IDNO);
-  ASSERT_TRUE(Alive());
-  // Windows 95 gets the short (8.3) form of the path.
+// Another program selects "(None)" while the saver is held disabled: the
+// program asks; No puts the saver back, Yes lets it go.
+TEST_P(SaverControl, NoneSelectedElsewhereAsks) {
   char shortPath[MAX_PATH];
   ASSERT_GT(GetShortPathNameA(TestSaverPath().c_str(), shortPath, MAX_PATH), 0u);
-  EXPECT_EQ(GetParam() == std::string("win95") ? shortPath : TestSaverPath(), SaverInSystemIni());
-  EXPECT_FALSE(SystemSaverActive()) << "and it stays disabled";
-  ASSERT_TRUE(Exit());
-  EXPECT_TRUE(SystemSaverActive()) << "the saver is still known, so exit gives it back";
-}
-
-TEST_P(SaverControl, NoneSelectedElsewhereAndYesForgetsTheSaver) {
-  ASSERT_TRUE(Start(nullptr, kWithSaver));
-  HoldDisabledThenSelect("(none)");
-  Answer(Box().window, IDYES);
-  ASSERT_TRUE(Alive());
-  EXPECT_EQ("(none)", SaverInSystemIni());
-  ASSERT_TRUE(Exit());
-  EXPECT_FALSE(SystemSaverActive()) << "no saver to give back: the system's flag was taken as it was";
+  // Windows 95 gets the short (8.3) form of the path.
+  const std::string kept = GetParam() == std::string("win95") ? shortPath : TestSaverPath();
+  for (int answer : {IDNO, IDYES}) {
+    ASSERT_TRUE(Start(nullptr, kWithSaver));
+    Send(WM_NAPKEY_TOGGLE_SAVER);
+    SelectSaverInSystemIni(answer == IDNO ? "(None)" : "(none)");
+    DWORD_PTR result;
+    SendMessageTimeoutA(main, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 200, &result);
+    const harness::MessageBoxInfo box = Box();
+    EXPECT_EQ("Are you sure you want to select \"(None)\" as your screen saver?", box.text);
+    EXPECT_EQ(IDNO, box.defaultButton);
+    EXPECT_EQ(main, box.owner);
+    Answer(box.window, answer);
+    ASSERT_TRUE(Alive());
+    EXPECT_EQ(answer == IDNO ? kept : "(none)", SaverInSystemIni());
+    EXPECT_FALSE(SystemSaverActive()) << "and it stays disabled";
+    ASSERT_TRUE(Exit());
+    EXPECT_EQ(answer == IDNO, SystemSaverActive()) << "exit gives back only a saver still known";
+  }
 }
 
 TEST_P(SaverControl, NoneSelectedWhileEnabledAsksNothing) {
@@ -87,16 +68,15 @@ TEST_P(SaverControl, NoneSelectedWhileEnabledAsksNothing) {
 
 TEST_P(SaverControl, RunNowStartsTheSaverOrAsksWindowsNT) {
   ASSERT_TRUE(Start(nullptr, kWithSaver));
-  harness::MessageSpy& messages = *spy;
   Send(WM_NAPKEY_START_SAVER);
   if (Nt()) {
     // Windows NT starts its own configured saver: the program asks the
     // system (the mouse rests on this display) and starts no process.
-    EXPECT_EQ(1, messages.Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
+    EXPECT_EQ(1, spy->Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
     ASSERT_TRUE(Alive());
     EXPECT_TRUE(SaverLog().empty());
   } else {
-    EXPECT_EQ(0, messages.Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
+    EXPECT_EQ(0, spy->Count(WM_SYSCOMMAND, SC_SCREENSAVE, false));
     ASSERT_TRUE(harness::WaitUntil([] { return !SaverLog().empty(); }, 20000));
     EXPECT_EQ(TestSaverPath() + " /s", SaverLog()[0]);
   }
