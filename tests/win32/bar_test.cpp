@@ -23,22 +23,6 @@ TEST(ChildWindowHelpers, CountAndActOnEveryDescendant) {
   DestroyWindow(parent);
 }
 
-TEST(FacePreview, SquareOfTheSizeKeepingLeftAndBottom) {
-  HWND dialog = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
-  HWND control = CreateWindowExA(0, "button", "", WS_CHILD, 20, 40, 60, 30, dialog, reinterpret_cast<HMENU>(1306),
-                                 nullptr, nullptr);
-  SizeFacePreview(dialog, 1306, 1);
-  RECT rect;
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-  EXPECT_EQ(20, rect.left);
-  EXPECT_EQ(70, rect.bottom);
-  EXPECT_EQ(27, rect.right - rect.left);
-  EXPECT_EQ(27, rect.bottom - rect.top);
-  SizeFacePreview(dialog, 9999, 2);  // no such control: nothing happens
-  DestroyWindow(dialog);
-}
-
 TEST(ButtonFace, LoadsEverySizeAndDrawsOnlyWithRoom) {
   for (int size = 0; size < 3; ++size) {
     const int frame[] = {15, 24, 34};
