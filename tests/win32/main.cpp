@@ -3,13 +3,7 @@
 
 #include <cstdio>
 
-#include "fixtures.h"
-
-namespace {
-std::string g_fixturesDir;
-}
-
-const std::string& FixturesDir() { return g_fixturesDir; }
+#include "testenv.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
