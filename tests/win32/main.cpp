@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
-#include "testenv.h"
+std::string g_fixturesDir;
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
