@@ -2,14 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
-#include "fixtures.h"
-
-namespace {
 std::string g_fixturesDir;
-}
-
-const std::string& FixturesDir() { return g_fixturesDir; }
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,497 @@
+// The program's Windows side, in this test process against the real system.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/about_win.h"
+#include "app/messages.h"
+#include "app/platform_win.h"
+#include "app/report_win.h"
+#include "app/startup.h"
+#include "app/userxface.h"
+#include "buttonbar/bargeometry.h"
+#include "buttonbar/face_win.h"
+#include "buttonbar/input_win.h"
+#include "dialogs.h"
+#include "exit/fastexit_win.h"
+#include "res/resource.h"
+#include "saver/launch_win.h"
+#include "saver/registry_win.h"
+#include "saver/saverstate_win.h"
+#include "settings/options_win.h"
+
+extern std::string g_fixturesDir;  // the test programs' folder, from the command line
+
+namespace {
+
+// A file in the Windows directory, where bare profile names and the search path lead.
+std::string WindowsFile(const char* name) {
+  char directory[MAX_PATH];
+  GetWindowsDirectoryA(directory, MAX_PATH);
+  return std::string(directory) + "\\" + name;
+}
+
+TEST(Platform, KindAndLevelMatchTheReportedVersion) {
+  OSVERSIONINFOA info = {sizeof info};
+  ASSERT_TRUE(GetVersionExA(&info));
+  const int kinds[] = {PlatformWin32s, PlatformWin95, PlatformNT};  // by VER_PLATFORM_WIN32s, _WINDOWS, _NT
+  EXPECT_EQ(info.dwPlatformId < 3 ? kinds[info.dwPlatformId] : PlatformUnknown, GetPlatformKind());
+  EXPECT_EQ(static_cast<int>(info.dwMajorVersion), GetPlatformLevel());
+}
+
+// Where the About box opens, placed by its own dialog procedure.
+RECT PlacedAbout(HWND owner) {
+  RECT rect = {};
+  HWND about = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc, 0);
+  EXPECT_TRUE(GetWindowRect(about, &rect));
+  DestroyWindow(about);
+  return rect;
+}
+
+TEST(PlaceDialog, CentredOnTheScreenOrOnAVisibleOwnerInsideTheWorkArea) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  HWND bar = CreateWindowExA(WS_EX_TOOLWINDOW, "static", "bar", WS_POPUP, 400, work.bottom - 24, 90, 24, nullptr,
+                             nullptr, nullptr, nullptr);
+  RECT rect = PlacedAbout(bar);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN) / 2 - (rect.right - rect.left) / 2, rect.left) << "hidden owner: screen";
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) / 2 - (rect.bottom - rect.top) / 2, rect.top);
+  ShowWindow(bar, SW_SHOWNOACTIVATE);
+  rect = PlacedAbout(bar);
+  EXPECT_EQ(400 + 45 - (rect.right - rect.left) / 2, rect.left) << "centred on the owner";
+  EXPECT_EQ(work.bottom - 2, rect.bottom) << "two pixels above the bottom of the work area";
+  DestroyWindow(bar);
+}
+
+INT_PTR QuickHelp() { return DialogBoxA(g_instance, MAKEINTRESOURCEA(IDD_QUICK_HELP), nullptr, WelcomeDlgProc); }
+INT_PTR FastExitChoice() { return RunFastExitDialog(nullptr); }
+
+TEST(ModalDialogs, ResultOfEachButton) {
+  g_instance = GetModuleHandleA(nullptr);  // where the dialogs find their templates
+  const struct { const char* label; INT_PTR (*run)(); int button; INT_PTR result; } cases[] = {
+      {"Quick Help, Yes", QuickHelp, IDOK, IDOK}, {"Quick Help, No", QuickHelp, IDCANCEL, IDCANCEL},
+      {"shut down", FastExitChoice, IDC_FAST_EXIT_SHUTDOWN, 4},
+      {"reboot", FastExitChoice, IDC_FAST_EXIT_REBOOT, 2}, {"log off", FastExitChoice, IDC_FAST_EXIT_LOGOFF, 3},
+      {"restart Windows 95", FastExitChoice, IDC_FAST_EXIT_RESTART95, 1},
+      {"MS-DOS mode", FastExitChoice, IDC_FAST_EXIT_DOS, 5}, {"cancel", FastExitChoice, IDCANCEL, 0}};
+  for (const auto& c : cases) {
+    harness::MessageBoxAnswerer presser(c.button);  // presses in any dialog box of this process
+    EXPECT_EQ(c.result, c.run()) << c.label;
+    EXPECT_TRUE(presser.Join()) << c.label;
+  }
+}
+
+// The composed text with the system's text for the error (the thread's last
+// error for 0), or ours for a number the system has none for.
+TEST(ReportError, ShowsTheSystemsTextOfTheErrorOrOurFallback) {
+  SystemErrorText accessDenied;
+  accessDenied.Load(ERROR_ACCESS_DENIED);
+  EXPECT_NE(std::string::npos, std::string(accessDenied.Text()).find("denied")) << accessDenied.Text();
+  char fallback[256];
+  FallbackErrorText(2115, fallback, sizeof fallback);
+  const struct { DWORD given, shown; const char* text; } cases[] = {{0, ERROR_ACCESS_DENIED, accessDenied.Text()},
+                                                                     {2115, 2115, fallback}};
+  for (const auto& c : cases) {
+    harness::MessageBoxAnswerer answerer(IDOK);
+    SetLastError(ERROR_ACCESS_DENIED);
+    EXPECT_EQ(IDOK, ReportError(nullptr, ReportDiagnostics, MB_ICONHAND, "M", "Op", c.given));
+    ASSERT_TRUE(answerer.Join()) << c.given;
+    char expected[kReportTextSize];
+    ComposeReportText(expected, sizeof expected, ReportDiagnostics, "M", "Op", c.shown, c.text);
+    EXPECT_EQ(expected, answerer.Seen().text) << c.given;
+  }
+}
+
+class RealIni : public ::testing::Test {
+ protected:
+  void SetUp() override { TearDown(); }
+  void TearDown() override {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "napkey.ini");  // drops the cached file
+    DeleteFileA(WindowsFile("napkey.ini").c_str());
+  }
+};
+
+TEST_F(RealIni, FirstStartRecordedAtOnceInTheWindowsDirectoryAndOddValuesReadAsThePlatformDoes) {
+  StartupState first, again;
+  first.Load(NapkeyIni());
+  EXPECT_TRUE(first.firstStart);
+  first.RecordStart(NapkeyIni());
+  EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(WindowsFile("napkey.ini").c_str()));
+  again.Load(NapkeyIni());
+  EXPECT_FALSE(again.firstStart);
+
+  // Values written by hand load as the platform's reader has them; hot keys are 16-bit.
+  const struct { const char* section; const char* key; const char* stored; const char* saved; } cases[] = {
+      {"Position", "X", "-30", "-30"}, {"Position", "Edge", "abc", "0"}, {"Position", "Orient", "2x", "2"},
+      {"Hot Keys", "StartSS", "70000", "4464"}, {"Hot Keys", "Menu", "-1", "65535"}};
+  for (const auto& c : cases) WritePrivateProfileStringA(c.section, c.key, c.stored, "napkey.ini");
+  Options options(4);
+  options.Load(NapkeyIni(), 4);
+  options.Save(NapkeyIni());
+  for (const auto& c : cases) {
+    char saved[16] = "";
+    GetPrivateProfileStringA(c.section, c.key, "", saved, sizeof saved, "napkey.ini");
+    EXPECT_STREQ(c.saved, saved) << c.key << "=" << c.stored;
+  }
+}
+
+TEST(ChildWindowHelpers, ActOnEveryDescendant) {
+  HWND parent = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExA(0, "button", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
+  HWND grandChild = CreateWindowExA(0, "button", "", WS_CHILD, 0, 0, 5, 5, child, nullptr, nullptr, nullptr);
+  EXPECT_EQ(2, InvalidateChildWindows(parent));
+  EXPECT_EQ(2, DisableChildWindows(parent));
+  EXPECT_FALSE(IsWindowEnabled(child) || IsWindowEnabled(grandChild));
+  DestroyWindow(parent);
+}
+
+TEST(ButtonFace, EveryFaceFitsItsButtonAndDrawsOnlyWithRoom) {
+  g_instance = GetModuleHandleA(nullptr);
+  for (int size = 0; size < 3; ++size)
+    for (int faceId : {kButtonToggle, kButtonStart, kButtonFastExit, kButtonProperties}) {
+      ButtonFace face;
+      face.Load(faceId, size);
+      ASSERT_TRUE(face.Object()) << "face " << faceId << ", size " << size;
+      EXPECT_EQ(ButtonPixelSize(size), face.frameWidth + face.inset) << "face " << faceId << ", size " << size;
+    }
+  ButtonFace face;
+  face.Load(kButtonToggle, 0);
+  const int side = ButtonPixelSize(0), last = side - 1;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, CreateCompatibleBitmap(screen, side, side));
+  EXPECT_FALSE(face.Draw(FALSE, 0, memory, face.inset, side)) << "no room inside the edge";
+  for (BOOL pressed : {FALSE, TRUE}) {  // raised: light top-left, dark bottom-right; pressed: the other way round
+    EXPECT_TRUE(face.Draw(pressed, 0, memory, side, side));
+    EXPECT_EQ(GetSysColor(pressed ? COLOR_3DDKSHADOW : COLOR_3DHILIGHT), GetPixel(memory, 0, 0)) << pressed;
+    EXPECT_EQ(GetSysColor(pressed ? COLOR_3DHILIGHT : COLOR_3DDKSHADOW), GetPixel(memory, last, last)) << pressed;
+  }
+  DeleteObject(SelectObject(memory, old));
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+using Lines = std::vector<std::string>;
+std::string TestSaver() { return g_fixturesDir + "\\testsaver.scr"; }
+std::string SaverLogPath() { return g_fixturesDir + "\\testsaver.log"; }
+Lines SaverLog() { return harness::ReadLines(SaverLogPath()); }
+std::string WithWindow(const char* saverSwitch, HWND window) {
+  return TestSaver() + saverSwitch + std::to_string(static_cast<LONG>(reinterpret_cast<LONG_PTR>(window)));
+}
+HWND VisibleTestSaver() {
+  for (HWND saver : harness::WindowsOfClass("TestSaver"))
+    if (IsWindowVisible(saver)) return saver;
+  return nullptr;
+}
+bool SystemFlag() {
+  BOOL active = FALSE;
+  return SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0) && active;
+}
+// As another program would, without telling anybody.
+void SetSystemFlag(BOOL active) { SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, 0); }
+void SelectInSystemIni(const char* saver) { WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", saver, "system.ini"); }
+
+bool g_timerFired = false;
+void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_timerFired = true;
+}
+
+class SaverWin32 : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteFileA(SaverLogPath().c_str());
+    SelectInSystemIni(TestSaver().c_str());
+    SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &savedTimeout, 0);
+    owner = CreateWindowA("static", "", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  }
+  void TearDown() override {
+    DestroyWindow(owner);  // a preview ends with its window
+    ShutdownSaverState();
+    SystemParametersInfoA(SPI_SETSCREENSAVETIMEOUT, savedTimeout, nullptr, SPIF_UPDATEINIFILE);
+    SetSystemFlag(TRUE);
+    SelectInSystemIni(nullptr);
+    for (HWND saver : harness::WindowsOfClass("TestSaver")) PostMessageA(saver, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(harness::WaitUntil([] { return !VisibleTestSaver(); }, 10000)) << "a saver window stayed open";
+  }
+  // A preview started now shows that the system had time to start anything
+  // asked for before: it must be the only start, and no saver window opened.
+  void ExpectOnlyAPreviewStarts() {
+    ASSERT_TRUE(PreviewSaverInWindow(owner, TestSaver().c_str()));
+    EXPECT_TRUE(harness::WaitUntil([&] { return GetWindow(owner, GW_CHILD) && !SaverLog().empty(); }, 10000));
+    EXPECT_EQ(Lines{WithWindow(" /p ", owner)}, SaverLog());
+    EXPECT_EQ(nullptr, VisibleTestSaver());
+  }
+  UINT savedTimeout = 0;
+  HWND owner = nullptr;
+};
+
+// Under Wine a running process does not see another process change the flag without a broadcast, so this
+// test changes it itself, as another program would on Windows, and runs the watchdog's timer in its loop.
+TEST_F(SaverWin32, WatchdogGuardsOnlyASelectedSaverThatTheProgramHoldsOff) {
+  SyncSaverState(true);
+  ASSERT_STREQ(TestSaver().c_str(), CurrentSaverState().saverPath) << "the selected saver is adopted";
+  SetSaverTimeout(1);
+  SetSaverActive(0);
+  for (int round = 1; round <= 2; ++round) {  // the watchdog re-arms itself
+    SetSystemFlag(TRUE);
+    ASSERT_TRUE(SystemFlag());
+    EXPECT_TRUE(harness::WaitUntil([] { return !SystemFlag(); }, 10000)) << "not undone in round " << round;
+  }
+  SelectInSystemIni(nullptr);
+  SyncSaverState(true);  // adopts "no saver" with the saver held off
+  SetSystemFlag(TRUE);
+  // A timer of this thread set now fires after any watchdog that was due earlier.
+  g_timerFired = false;
+  ASSERT_TRUE(SetTimer(nullptr, 0, 1500, TimerFired));
+  ASSERT_TRUE(harness::WaitUntil([] { return g_timerFired; }, 10000)) << "two watchdog periods";
+  EXPECT_TRUE(SystemFlag()) << "no saver, nothing to guard";
+}
+
+TEST_F(SaverWin32, SystemIniSelectionReadAsStoredOrOnTheSearchPathWrittenInThePlatformsForm) {
+  const std::string copy = WindowsFile("napkeytest.scr");
+  ASSERT_TRUE(CopyFileA(TestSaver().c_str(), copy.c_str(), FALSE));
+  const struct { const char* stored; SelectedSaverResult result; std::string read; } cases[] = {
+      {"napkeytest.scr", Selected, copy}, {"nowhere.scr", Selected, "nowhere.scr"},
+      {"(none)", NoneSelected, "(none)"}, {nullptr, NotSet, ""}};
+  for (const auto& c : cases) {
+    SelectInSystemIni(c.stored);
+    char read[MAX_PATH];
+    EXPECT_EQ(c.result, ReadSelectedSaver(read, MAX_PATH)) << c.read;
+    EXPECT_EQ(0, lstrcmpiA(c.read.c_str(), read)) << read;
+  }
+  DeleteFileA(copy.c_str());
+  char expected[MAX_PATH], stored[MAX_PATH];
+  if (GetPlatformKind() != PlatformWin95 || !GetShortPathNameA(TestSaver().c_str(), expected, MAX_PATH))
+    lstrcpynA(expected, TestSaver().c_str(), MAX_PATH);
+  SelectSaver(TestSaver().c_str());
+  GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", stored, MAX_PATH, "system.ini");
+  EXPECT_STREQ(expected, stored);
+  EXPECT_STREQ(expected, CurrentSaverState().saverPath);
+}
+
+TEST(DesktopKey, PasswordFlagInThePlatformsFormReadInBothFormsAndRefusedWhenReadOnly) {
+  const bool nt = GetPlatformKind() == PlatformNT;
+  const char* name = nt ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword";
+  HKEY raw;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_ALL_ACCESS, &raw));
+  RegDeleteValueA(raw, name);
+  DesktopKey key(OpenReadWrite);
+  long value = 0;
+  EXPECT_FALSE(key.GetPasswordFlag(&value)) << "absent";
+  EXPECT_TRUE(key.SetPasswordFlag(1));
+  DWORD type = 0;
+  RegQueryValueExA(raw, name, nullptr, &type, nullptr, nullptr);
+  EXPECT_EQ(static_cast<DWORD>(nt ? REG_SZ : REG_DWORD), type);
+  const DWORD minus12 = static_cast<DWORD>(-12);
+  // Windows 95 stores the whole string whatever size is given; NT keeps
+  // exactly the bytes given, here without a terminator.
+  const struct { DWORD type; const void* data; DWORD size; BOOL read; long value; } cases[] = {
+      {REG_DWORD, &minus12, 4, TRUE, -12}, {REG_SZ, "  42abc", 8, TRUE, 42},
+      {REG_SZ, "123456", 3, TRUE, nt ? 123 : 123456}, {REG_BINARY, "\1\0\0\0", 4, FALSE, 0}};
+  for (const auto& c : cases) {
+    RegSetValueExA(raw, name, 0, c.type, static_cast<const BYTE*>(c.data), c.size);
+    value = 0;
+    EXPECT_EQ(c.read, key.GetPasswordFlag(&value)) << "type " << c.type << ", size " << c.size;
+    EXPECT_EQ(c.value, value) << "type " << c.type << ", size " << c.size;
+  }
+  RegDeleteValueA(raw, name);
+  RegCloseKey(raw);
+  RegistryKey readOnly(RootCurrentUser, "Control Panel\\Desktop", OpenRead);
+  EXPECT_EQ(OpenRead, readOnly.OpenState());
+  EXPECT_FALSE(readOnly.SetValue("NapkeyTest", 1, FALSE)) << "refused without write access";
+  RegistryKey missing(RootCurrentUser, "Software\\NapkeyTests\\DoesNotExist", OpenRead);
+  EXPECT_EQ(OpenNothing, missing.OpenState());
+}
+
+TEST_F(SaverWin32, TestAndSetupWaitWithTheOwnerDisabled) {
+  for (const auto& c : {std::make_pair(LaunchTest, " /s"), std::make_pair(LaunchSetup, " /c")}) {
+    DeleteFileA(SaverLogPath().c_str());
+    HWND saver = nullptr;
+    bool ownerDisabled = false;
+    std::thread closer([&] {
+      harness::WaitUntil([&] { return (saver = VisibleTestSaver()) != nullptr; }, 10000);
+      ownerDisabled = harness::WaitUntil([&] { return !IsWindowEnabled(owner); }, 10000);
+      PostMessageA(saver, WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(LaunchSaver(owner, TestSaver().c_str(), c.first)) << c.second;
+    closer.join();
+    EXPECT_TRUE(saver && ownerDisabled) << c.second;
+    EXPECT_TRUE(IsWindowEnabled(owner)) << "enabled again once the saver ended";
+    EXPECT_EQ(Lines{TestSaver() + c.second}, SaverLog());
+  }
+}
+
+TEST_F(SaverWin32, PreviewIntoTheWindowAndPasswordOnlyOutsideWindowsNT) {
+  if (GetPlatformKind() == PlatformNT) {
+    EXPECT_FALSE(ChangeSaverPassword(owner, TestSaver().c_str()));
+    return ExpectOnlyAPreviewStarts();
+  }
+  ExpectOnlyAPreviewStarts();
+  DeleteFileA(SaverLogPath().c_str());
+  EXPECT_TRUE(ChangeSaverPassword(owner, TestSaver().c_str()));
+  EXPECT_TRUE(harness::WaitUntil([] { return VisibleTestSaver() && !SaverLog().empty(); }, 10000));
+  EXPECT_EQ(Lines{WithWindow(" /A ", owner)}, SaverLog());
+}
+
+TEST_F(SaverWin32, StartFailuresAreReportedWithThePathAndTheSystemsText) {
+  const std::string missing = g_fixturesDir + "\\missing.scr";
+  char texts[3][MAX_PATH + 64];  // preview, setup, password
+  PreviewFailureText(missing.c_str(), texts[0], sizeof texts[0]);
+  LaunchFailureText(LaunchSetup, texts[1], sizeof texts[1]);
+  PasswordFailureText(missing.c_str(), texts[2], sizeof texts[2]);
+  SystemErrorText notFound;
+  notFound.Load(ERROR_FILE_NOT_FOUND);
+  for (int i = 0; i < (GetPlatformKind() == PlatformNT ? 2 : 3); ++i) {  // NT starts nothing for a password
+    harness::MessageBoxAnswerer answerer(IDOK);
+    EXPECT_FALSE(i == 0   ? PreviewSaverInWindow(owner, missing.c_str())
+                 : i == 1 ? LaunchSaver(owner, missing.c_str(), LaunchSetup)
+                          : ChangeSaverPassword(owner, missing.c_str()));
+    ASSERT_TRUE(answerer.Join()) << texts[i];
+    for (const char* part : {static_cast<const char*>(texts[i]), "CreateProcess", notFound.Text()})
+      EXPECT_NE(std::string::npos, answerer.Seen().text.find(part)) << answerer.Seen().text;
+  }
+}
+
+LONG g_screenSaveRequests = 0;
+WNDPROC g_staticProc = nullptr;
+LRESULT CALLBACK CountScreenSave(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != SC_SCREENSAVE)
+    return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
+  ++g_screenSaveRequests;
+  return 0;
+}
+
+TEST_F(SaverWin32, OnWindowsNTRunAsksTheSystemOnceTheMouseRests) {
+  if (GetPlatformKind() != PlatformNT) GTEST_SKIP() << "the mouse-rest wait is Windows NT's";
+  g_staticProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountScreenSave)));
+  // Under load the mover can start late or stall: only a try that kept the mouse moving counts.
+  DWORD elapsed = 0, longestPause = 100, asked = TRUE;
+  for (int tries = 0; tries < 5 && longestPause >= 100; ++tries) {
+    std::atomic<bool> moving{true};
+    std::atomic<DWORD> moves{0};
+    g_screenSaveRequests = 0;
+    longestPause = 0;
+    std::thread mover([&] {
+      for (DWORD last = GetTickCount(), now; moving; ++moves, last = now) {
+        SetCursorPos(200 + moves % 400, 300);
+        longestPause = std::max(longestPause, (now = GetTickCount()) - last);
+        Sleep(1);
+      }
+    });
+    EXPECT_TRUE(harness::WaitUntil([&] { return moves > 0; }, 10000)) << "the mouse mover did not start";
+    const DWORD start = GetTickCount();
+    asked = LaunchSaver(owner, nullptr, LaunchRun);
+    elapsed = GetTickCount() - start;
+    moving = false;
+    mover.join();
+  }
+  ASSERT_LT(longestPause, 100u) << "the mouse could not be kept moving";
+  EXPECT_FALSE(asked) << "the mouse kept moving";
+  EXPECT_GE(elapsed, 1500u) << "gives up only after 1.5 s";
+  EXPECT_EQ(0, g_screenSaveRequests);
+  const DWORD start = GetTickCount();
+  EXPECT_TRUE(LaunchSaver(owner, nullptr, LaunchRun));
+  EXPECT_GE(GetTickCount() - start, 190u) << "the mouse must rest for 200 ms first";
+  EXPECT_EQ(1, g_screenSaveRequests);
+  ExpectOnlyAPreviewStarts();  // the program starts no saver itself
+}
+
+// What UserXface::Access answers from inside CreateWindowEx of the main window.
+bool g_createSeen = false;
+UserXface* g_existingDuringCreate = nullptr;
+UserXface* g_reenteredDuringCreate = nullptr;
+
+LRESULT CALLBACK WatchCreate(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->message == WM_CREATE && !g_createSeen &&
+      harness::ClassName(message->hwnd) == "Napkey") {
+    g_createSeen = true;
+    g_existingDuringCreate = UserXface::Access(1);
+    g_reenteredDuringCreate = UserXface::Access(0);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int FreeGdiSlots() {
+  static HPEN pens[70000];
+  int made = 0;
+  while (made < 70000 && (pens[made] = CreatePen(PS_SOLID, 0, RGB(made & 255, 0, 0))) != nullptr) ++made;
+  for (int i = 0; i < made; ++i) DeleteObject(pens[i]);
+  return made;
+}
+
+// The main window handle is never cleared once set, so a process starts the
+// program only once: the whole life is in one test.
+TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
+  DeleteFileA(WindowsFile("napkey.ini").c_str());
+  WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", "napkey.ini");  // not a first start
+  g_instance = GetModuleHandleA(nullptr);
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchCreate, nullptr, GetCurrentThreadId());
+  harness::MessageBoxAnswerer answerer(IDOK);
+  UserXface* app = UserXface::Access(0);
+  UnhookWindowsHookEx(hook);
+  ASSERT_TRUE(answerer.Join()) << "no error box for the re-entry";
+  EXPECT_NE(std::string::npos, answerer.Seen().text.find("UserXface::Access re-entered")) << answerer.Seen().text;
+  ASSERT_TRUE(g_createSeen);
+  EXPECT_EQ(nullptr, g_existingDuringCreate) << "mode 1 yields null while initialising";
+  EXPECT_EQ(nullptr, g_reenteredDuringCreate) << "mode 0 refuses re-entry";
+  ASSERT_NE(nullptr, app);
+  EXPECT_EQ(app, UserXface::Access(1));
+  ASSERT_NE(nullptr, app->options) << "start-up applied the loaded options";
+  for (HWND button : {app->toggleButton, app->startButton, app->fastExitButton, app->propertiesButton})
+    EXPECT_EQ(g_mainWindow, GetParent(button)) << "the four bar buttons";
+
+  // While one of the program's dialogs is open, icon clicks and hot keys are refused.
+  bool refusedWhileOpen = false;
+  std::thread presser([&] {
+    HWND about = harness::WaitForDialog("About Napkey+", GetCurrentProcessId(), 10000);
+    refusedWhileOpen = about && !app->iconClicksAllowed && !app->hotKeysAllowed;
+    harness::PressButton(about, IDOK);
+  });
+  SendMessageA(g_mainWindow, WM_COMMAND, IDM_ABOUT, 0);
+  presser.join();
+  EXPECT_TRUE(refusedWhileOpen);
+  EXPECT_TRUE(app->iconClicksAllowed && app->hotKeysAllowed) << "allowed again once the box closed";
+
+  // The live record handed back to itself stays as it is.
+  app->options->ButtonBar.SpaceBetween = 9;
+  SendMessageA(g_mainWindow, WM_NAPKEY_APPLY_OPTIONS, 0, reinterpret_cast<LPARAM>(app->options));
+  EXPECT_EQ(9, app->options->ButtonBar.SpaceBetween);
+  const int32_t onTop = app->options->ButtonBar.OnTop;
+  SendMessageA(g_mainWindow, WM_COMMAND, IDM_TOGGLE_ON_TOP, 0);
+  EXPECT_EQ(onTop ? 0 : 1, app->options->ButtonBar.OnTop);
+
+  // GDI objects must not leak across layouts and paints (measured in the Windows 10 run only: it takes seconds).
+  if (GetPlatformLevel() >= 6) {
+    const int freeBefore = FreeGdiSlots();
+    for (int i = 1; i <= 1000; ++i) {
+      app->options->ButtonBar.ButtonSize = i % 3;
+      app->LayoutBar();
+      RedrawWindow(g_mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    EXPECT_GE(FreeGdiSlots(), freeBefore - 4) << "GDI objects leak across 1,000 layouts and paints";
+  }
+
+  // Windows asking to end: the settings are written, the answer is yes.
+  EXPECT_EQ(1, SendMessageA(g_mainWindow, WM_QUERYENDSESSION, 0, 0));
+  EXPECT_EQ(9u, GetPrivateProfileIntA("ButtonBar", "SpaceBetween", 0, "napkey.ini"));
+  EXPECT_EQ(CurrentSaverState().active ? 0u : 1u, GetPrivateProfileIntA("Drowsel", "DisableOnStart", 9, "napkey.ini"));
+  DestroyWindow(g_mainWindow);
+  bool quit = false;
+  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) quit = quit || message.message == WM_QUIT;
+  EXPECT_TRUE(quit) << "the message loop is told to end";
+  UserXface::Access(2);
+  EXPECT_EQ(nullptr, UserXface::Access(1)) << "nothing left after mode 2";
+  EXPECT_EQ(nullptr, CurrentStartupState());
+  DeleteFileA(WindowsFile("napkey.ini").c_str());
+}
+
+}  // namespace
