@@ -412,7 +412,7 @@ UserXface* g_reenteredDuringCreate = nullptr;
 LRESULT CALLBACK WatchCreate(int code, WPARAM wParam, LPARAM lParam) {
   const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
   if (code == HC_ACTION && message->message == WM_CREATE && !g_createSeen &&
-      harness::ClassName(message->hwnd) == "Napkey") {
+      harness::ClassName(message->hwnd) == kMainWindowClass) {
     g_createSeen = true;
     g_existingDuringCreate = UserXface::Access(1);
     g_reenteredDuringCreate = UserXface::Access(0);
