@@ -169,7 +169,7 @@ TEST_P(FastExit, CommandLineWithAndWithoutAnInstance) {
 
 TEST_P(FastExit, RestartWindows95StartsItsAuxiliaryProgram) {
   ASSERT_TRUE(Start("[Fast Exit]\r\nFastExitOpt=1\r\n", kRecording));
-  ASSERT_TRUE(CopyFileA(FixturePath("NAPRST16.EXE").c_str(), WindowsFile("NAPRST16.EXE").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(TestSaverPath().c_str(), WindowsFile("NAPRST16.EXE").c_str(), FALSE));
   Post(WM_NAPKEY_FAST_EXIT);
   ASSERT_TRUE(harness::WaitUntil([] { return !harness::ReadLines(WindowsFile("naprst16.log")).empty(); }, 20000));
   const std::vector<std::string> started = harness::ReadLines(WindowsFile("naprst16.log"));
