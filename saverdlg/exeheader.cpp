@@ -1,0 +1,100 @@
+#include "saverdlg/exeheader.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kDosHeaderSize = 64;
+constexpr uint32_t kNewHeaderField = 0x3C;
+constexpr uint32_t kRelocationField = 0x18;
+constexpr size_t kNeHeaderSize = 48;
+constexpr uint32_t kNonResidentField = 0x2C;
+constexpr size_t kNameTableRead = 64;
+constexpr size_t kPeFileHeaderSize = 20;
+constexpr size_t kPeOptionalHeaderSize = 224;
+constexpr size_t kSubsystemVersionField = 48;
+
+uint16_t Word(const unsigned char* at) { return static_cast<uint16_t>(at[0] | at[1] << 8); }
+uint32_t Dword(const unsigned char* at) { return Word(at) | static_cast<uint32_t>(Word(at + 2)) << 16; }
+
+// The offset `base` + `add`, unless that wraps past the 32-bit range.
+bool Offset(uint32_t base, uint32_t add, uint32_t* out) {
+  if (base > UINT32_MAX - add) return false;
+  *out = base + add;
+  return true;
+}
+
+bool ReadAt(const ByteReader& file, uint32_t offset, void* out, size_t size) {
+  return file.read && file.read(file.context, offset, out, size);
+}
+
+bool ReadFromMemory(void* context, uint32_t offset, void* out, size_t size) {
+  const MemoryBytes* bytes = static_cast<const MemoryBytes*>(context);
+  if (offset > bytes->size || size > bytes->size - offset) return false;
+  std::memcpy(out, bytes->data + offset, size);
+  return true;
+}
+
+}  // namespace
+
+ByteReader MemoryBytes::Reader() { return ByteReader{ReadFromMemory, this}; }
+
+ExecutableKind ExecutableKindOf(const ByteReader& file, uint16_t* subsystemMajor, uint16_t* subsystemMinor) {
+  unsigned char dos[kDosHeaderSize];
+  if (!ReadAt(file, 0, dos, sizeof dos) || Word(dos) != 0x5A4D) return ExeUnknown;
+  const uint32_t newHeader = Dword(dos + kNewHeaderField);
+  unsigned char signature[4];
+  if (newHeader < kDosHeaderSize || !ReadAt(file, newHeader, signature, sizeof signature)) return ExeDos;
+  if (signature[0] == 'N' && signature[1] == 'E') return ExeWin16;
+  if (std::memcmp(signature, "PE\0\0", 4) != 0) return ExeDos;
+  unsigned char fileHeader[kPeFileHeaderSize];
+  unsigned char optional[kPeOptionalHeaderSize];
+  uint32_t fileHeaderAt, optionalAt;
+  if (Offset(newHeader, 4, &fileHeaderAt) && Offset(fileHeaderAt, kPeFileHeaderSize, &optionalAt) &&
+      ReadAt(file, fileHeaderAt, fileHeader, sizeof fileHeader) && ReadAt(file, optionalAt, optional, sizeof optional)) {
+    if (subsystemMajor) *subsystemMajor = Word(optional + kSubsystemVersionField);
+    if (subsystemMinor) *subsystemMinor = Word(optional + kSubsystemVersionField + 2);
+  }
+  return ExeWin32;
+}
+
+bool ReadNeDescription(const ByteReader& file, char* out, size_t outSize) {
+  if (!out || outSize == 0) return false;
+  *out = '\0';
+  unsigned char dos[kDosHeaderSize];
+  if (!ReadAt(file, 0, dos, sizeof dos) || Word(dos + kRelocationField) != 0x40) return false;
+  unsigned char ne[kNeHeaderSize];
+  if (!ReadAt(file, Dword(dos + kNewHeaderField), ne, sizeof ne) || ne[0] != 'N' || ne[1] != 'E') return false;
+  unsigned char names[kNameTableRead];
+  if (!ReadAt(file, Dword(ne + kNonResidentField), names, sizeof names) || names[0] == 0) return false;
+  size_t length = names[0];
+  if (length > sizeof names - 1) length = sizeof names - 1;
+  if (length > outSize - 1) length = outSize - 1;
+  std::memcpy(out, names + 1, length);
+  out[length] = '\0';
+  return true;
+}
+
+void Saver16DisplayName(const char* description, char* out, size_t outSize) {
+  if (!out || outSize == 0) return;
+  if (!description) description = "";
+  const char* name = description;
+  if (const char* marker = StrFindString(description, "SCRNSAVE")) {
+    const char* rest = marker + std::strlen("SCRNSAVE");
+    while (*rest == ' ' || *rest == ':') ++rest;
+    if (*rest) name = rest;
+  }
+  const char kSuffix[] = " (16-bit)";
+  size_t length = std::strlen(name);
+  if (length > outSize - 1) length = outSize - 1;
+  std::memcpy(out, name, length);
+  size_t suffix = sizeof kSuffix - 1;
+  if (suffix > outSize - 1 - length) suffix = outSize - 1 - length;
+  std::memcpy(out + length, kSuffix, suffix);
+  out[length + suffix] = '\0';
+}
+
+const char* StrFindString(const char* text, const char* pattern) {
+  if (!text || !pattern) return nullptr;
+  return std::strstr(text, pattern);
+}
