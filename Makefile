@@ -3,7 +3,7 @@
 BUILD := build
 JOBS ?= 2
 
-.PHONY: all deps configure build run test gallery clean
+.PHONY: all deps configure build run test gallery fuzz clean
 
 all: build
 
@@ -23,6 +23,12 @@ run: build
 
 gallery: build
 	@./tools/gallery.sh $(BUILD)
+
+# Each fuzz target for FUZZ_SECONDS (a minute by default) on top of its corpus.
+FUZZ_SECONDS ?= 60
+fuzz: build
+	@for f in $(BUILD)/fuzz/*_fuzz; do t=$$(basename $$f _fuzz); echo "$$t:"; \
+	  ./tests/fuzz/run.sh $$f tests/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; done
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
