@@ -1,0 +1,31 @@
+// libFuzzer target: walking a 16-bit version block stays inside the block
+// whatever its lengths say, and hands out keys and values inside it.
+#include <cstring>
+
+#include "saverdlg/versionblock.h"
+
+namespace {
+struct Block {
+  const uint8_t* data;
+  size_t size;
+};
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // A copy of exactly `size` bytes, so that AddressSanitizer sees any read past it.
+  uint8_t* copy = new uint8_t[size ? size : 1];
+  if (size) std::memcpy(copy, data, size);
+  Block block{copy, size};
+  IsSixteenBitVersionBlock(copy, size);
+  WalkSixteenBitVersionBlock(copy, size,
+                             [](void* context, const char* key, const char* value, size_t length) {
+                               const Block* b = static_cast<const Block*>(context);
+                               const char* begin = reinterpret_cast<const char*>(b->data);
+                               if (key < begin || value < begin || value + length > begin + b->size) __builtin_trap();
+                               char label[64];
+                               VersionLabel(key, label, sizeof label);
+                             },
+                             &block);
+  delete[] copy;
+  return 0;
+}
