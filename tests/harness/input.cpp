@@ -45,16 +45,6 @@ void MouseButton(bool right, bool down) {
   Send(input);
 }
 
-void TapKey(WORD virtualKey) {
-  INPUT input;
-  ZeroMemory(&input, sizeof input);
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  Send(input);
-  input.ki.dwFlags = KEYEVENTF_KEYUP;
-  Send(input);
-}
-
 HWND CaptureOf(HWND window) { return ThreadInfoOf(window).hwndCapture; }
 HWND FocusOf(HWND window) { return ThreadInfoOf(window).hwndFocus; }
 

@@ -12,8 +12,6 @@ namespace harness {
 
 void MouseMoveTo(int x, int y);
 void MouseButton(bool right, bool down);
-// A key pressed and released through SendInput (no modifiers: see HostKeys).
-void TapKey(WORD virtualKey);
 
 // The capture and focus windows of the thread that owns `window`.
 HWND CaptureOf(HWND window);

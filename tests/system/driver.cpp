@@ -60,7 +60,6 @@ DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info) {
 
 }  // namespace
 
-const std::string& NapkeyExe() { return g_napkeyExe; }
 void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir) {
   g_napkeyExe = napkeyExe;
   g_fixturesDir = fixturesDir;

@@ -20,7 +20,6 @@
 namespace driver {
 
 // napkey.exe under test, and the folder of the test programs.
-const std::string& NapkeyExe();
 void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir);
 std::string FixturePath(const char* name);
 std::string WindowsFile(const char* name);
