@@ -61,11 +61,8 @@ bool HostKeys(const char* arguments, WORD vk, bool down) {
   return vk == 0 || WaitUntil([&] { return ((GetAsyncKeyState(vk) & 0x8000) != 0) == down; }, 10000);
 }
 
-// The program under test caches the key state it last read for up to 50 ms
-// (Wine's per-thread cache): let that lapse, so its next look sees the key.
 HeldKey::HeldKey(WORD virtualKey) : key(virtualKey) {
   HostKeys(key == VK_SHIFT ? "keydown shift" : "keydown ctrl", key, true);
-  Sleep(100);
 }
 
 HeldKey::~HeldKey() { HostKeys(key == VK_SHIFT ? "keyup shift" : "keyup ctrl", key, false); }

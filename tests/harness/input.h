@@ -26,7 +26,8 @@ HWND FocusOf(HWND window);
 // it, as this process sees it.
 bool HostKeys(const char* xdotoolArguments, WORD vk = 0, bool down = false);
 
-// Holds Shift or Ctrl for the life of the object (on the X server).
+// Holds Shift or Ctrl for the life of the object (on the X server). Another
+// program may see it a moment later: Wine caches a thread's key state.
 class HeldKey {
  public:
   explicit HeldKey(WORD virtualKey);

@@ -74,6 +74,28 @@ bool MessageSpy::Settle(HWND window) {
   return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
 }
 
+namespace {
+// Posts a request to the watched thread and waits until the counter at
+// `offset` moves on.
+bool Ask(char* view, int offset, HWND window, WPARAM request, LPARAM parameter) {
+  volatile LONG* answers = reinterpret_cast<volatile LONG*>(view + offset);
+  const LONG before = *answers;
+  return PostMessageA(window, WM_NULL, request, parameter) && WaitUntil([&] { return *answers != before; }, 20000);
+}
+}  // namespace
+
+bool MessageSpy::WaitKeySeenDown(HWND window, int virtualKey) {
+  const volatile LONG* answer = reinterpret_cast<volatile LONG*>(view + MSGSPY_KEY_ANSWER);
+  for (const DWORD start = GetTickCount(); Ok() && GetTickCount() - start < 20000;)
+    if (!Ask(view, MSGSPY_KEY_ANSWERS, window, MSGSPY_KEY, virtualKey)) return false;
+    else if (*answer == virtualKey * 2 + 1) return true;
+  return false;
+}
+
+bool MessageSpy::RunTimer(HWND window, UINT milliseconds) {
+  return Ok() && Ask(view, MSGSPY_TIMERS, window, MSGSPY_TIMER, milliseconds);
+}
+
 LONG MessageSpy::MouseMoves() const {
   return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
 }

@@ -44,6 +44,12 @@ class MessageSpy {
   // The watched messages seen since the spy began, in order; more than the
   // spy can keep fails the test.
   std::vector<Message> Messages() const;
+  // Asks the thread of `window` until it sees `virtualKey` down itself (its
+  // own view may lag behind the system's): true once it does.
+  bool WaitKeySeenDown(HWND window, int virtualKey);
+  // Runs a timer of `milliseconds` in the thread of `window` and waits until
+  // it has fired: timers of that thread due earlier have fired by then.
+  bool RunTimer(HWND window, UINT milliseconds);
   // How many mouse moves the thread has taken from its queue.
   LONG MouseMoves() const;
   // How many times `message` (with this wParam, unless anyWParam) was seen.

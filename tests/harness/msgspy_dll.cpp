@@ -56,6 +56,20 @@ void RecordMessage(UINT message, WPARAM wParam) {
   CloseShared(mapping, view);
 }
 
+void Raise(int offset, const LONG* answer = nullptr) {
+  HANDLE mapping;
+  if (char* view = OpenShared(&mapping)) {
+    if (answer) *reinterpret_cast<volatile LONG*>(view + MSGSPY_KEY_ANSWER) = *answer;
+    InterlockedIncrement(reinterpret_cast<LONG*>(view + offset));
+    CloseShared(mapping, view);
+  }
+}
+
+void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  Raise(MSGSPY_TIMERS);
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -70,13 +84,16 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyHook(int code, WPARA
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyQueueHook(int code, WPARAM wParam, LPARAM lParam) {
   const MSG* message = reinterpret_cast<const MSG*>(lParam);
-  const bool marker = message->message == WM_NULL && message->wParam == MSGSPY_MARKER;
-  if (code == HC_ACTION && wParam == PM_REMOVE && (marker || message->message == WM_MOUSEMOVE)) {
-    HANDLE mapping;
-    if (char* view = OpenShared(&mapping)) {
-      InterlockedIncrement(reinterpret_cast<LONG*>(view + (marker ? MSGSPY_MARKERS : MSGSPY_MOUSE_MOVES)));
-      CloseShared(mapping, view);
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    if (message->message == WM_MOUSEMOVE) Raise(MSGSPY_MOUSE_MOVES);
+    if (message->message == WM_NULL && message->wParam == MSGSPY_MARKER) Raise(MSGSPY_MARKERS);
+    if (message->message == WM_NULL && message->wParam == MSGSPY_KEY) {
+      const int key = static_cast<int>(message->lParam);
+      const LONG answer = key * 2 + ((GetAsyncKeyState(key) & 0x8000) ? 1 : 0);
+      Raise(MSGSPY_KEY_ANSWERS, &answer);
     }
+    if (message->message == WM_NULL && message->wParam == MSGSPY_TIMER)
+      SetTimer(nullptr, 0, static_cast<UINT>(message->lParam), TimerFired);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -17,6 +17,16 @@
 // LONG: how many WM_MOUSEMOVE messages the watched thread has taken.
 #define MSGSPY_MOUSE_MOVES 12
 #define MSGSPY_MARKER 0x5E771E
+// Requests the watched thread answers itself, as WM_NULL with this wParam:
+// KEY (lParam a virtual key) writes to MSGSPY_KEY_ANSWER the key's code
+// times 2, plus 1 when that thread sees it down, and raises
+// MSGSPY_KEY_ANSWERS; TIMER (lParam milliseconds) sets a timer of that
+// thread which raises MSGSPY_TIMERS once it has fired.
+#define MSGSPY_KEY 0x5E771F
+#define MSGSPY_TIMER 0x5E7720
+#define MSGSPY_KEY_ANSWER 16
+#define MSGSPY_KEY_ANSWERS 20
+#define MSGSPY_TIMERS 24
 #define MSGSPY_MESSAGES 64
 #define MSGSPY_MAX_MESSAGES 500
 // Text lines "id<TAB>state<TAB>text\n" of the last popup, zero-terminated.

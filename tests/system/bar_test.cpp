@@ -176,6 +176,7 @@ TEST_F(ButtonBar, ShiftDragOnAButtonMovesTheBarAndRunsNothing) {
   const RECT before = RectOf(main);
   {
     harness::HeldKey shift(VK_SHIFT);
+    ASSERT_TRUE(spy->WaitKeySeenDown(main, VK_SHIFT));
     const POINT from = harness::CentreOf(Button(IDC_BAR_START));
     Drag(from, POINT{from.x - 400, from.y - 300});
   }
@@ -218,6 +219,7 @@ TEST_F(ButtonBar, CtrlKeepsTheOrientationWhenDocking) {
   ASSERT_TRUE(Start(kFloatingBlock));
   {
     harness::HeldKey ctrl(VK_CONTROL);
+    ASSERT_TRUE(spy->WaitKeySeenDown(main, VK_CONTROL));
     const POINT grab = Background();
     Drag(grab, POINT{grab.x, 0});
   }
@@ -294,8 +296,9 @@ TEST_F(ButtonBar, NoTooltipsWhenSwitchedOff) {
   harness::MouseMoveTo(at.x, at.y);
   harness::MouseMoveTo(at.x + 1, at.y);
   ASSERT_TRUE(harness::WaitUntil([&] { return spy->MouseMoves() > moves; }, 20000)) << "the pointer was not seen";
-  // Wait out the hover delay; the round trip then lets any timer due by now run.
-  Sleep(1500);
+  // A timer of the bar's thread that fires after the hover delay: a tooltip
+  // timer, due earlier, would have fired first.
+  ASSERT_TRUE(spy->RunTimer(main, 1500));
   ASSERT_TRUE(Alive());
   EXPECT_TRUE(harness::WindowsOfClass("QRT_Tooltip").empty());
   EXPECT_TRUE(Exit());
