@@ -42,6 +42,23 @@ void KillStrayInstances() {
   }
 }
 
+// The main window of process `pid`, or null.
+HWND MainWindowOf(DWORD pid) {
+  for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == pid) return window;
+  }
+  return nullptr;
+}
+
+// The popup menu window shown by process `pid`, or null.
+HWND MenuWindowOf(DWORD pid) {
+  for (HWND window : harness::TopLevelWindows(pid))
+    if (harness::ClassName(window) == "#32768") return window;
+  return nullptr;
+}
+
 // Wine now and then refuses a start right after another process ended
 // (ERROR_INTERNAL_ERROR); a moment later it works. Not the program's fault.
 DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info) {
@@ -49,12 +66,14 @@ DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info) {
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
   DWORD error = 0;
-  for (int attempt = 0; attempt < 5; ++attempt) {
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info))
-      return 0;
-    if ((error = GetLastError()) != ERROR_INTERNAL_ERROR) break;
-    Sleep(300);
-  }
+  harness::WaitUntil(
+      [&] {
+        error = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, info)
+                    ? 0
+                    : GetLastError();
+        return error != ERROR_INTERNAL_ERROR;
+      },
+      20000);
   return error;
 }
 
@@ -193,11 +212,7 @@ bool Napkey::Start(const char* arguments, const std::string& exe) {
 HWND Napkey::WaitMainWindow(DWORD timeoutMs) {
   harness::WaitUntil(
       [&] {
-        for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner == pid) mainWindow = window;
-        }
+        mainWindow = MainWindowOf(pid);
         return mainWindow != nullptr || !Running();
       },
       timeoutMs);
@@ -230,11 +245,7 @@ DWORD RunCommand(const char* arguments, bool* help, const std::string& exe) {
   if (!napkey.Start(arguments, exe)) return 99;
   harness::WaitUntil(
       [&] {
-        for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          madeWindow |= owner == napkey.Pid();
-        }
+        madeWindow |= MainWindowOf(napkey.Pid()) != nullptr;
         for (HWND box : harness::TopLevelWindows(napkey.Pid())) {
           const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
           EXPECT_EQ("Drowsel/Plus", info.caption);
@@ -274,18 +285,10 @@ std::vector<harness::SpiedMenuItem> SystemTest::Menu() {
 // (the test's own key window, another program starting) may have closed it
 // already; cancelling the menu mode makes sure either way.
 void SystemTest::CloseMenu() {
-  for (HWND window : harness::TopLevelWindows(napkey.Pid()))
-    if (harness::ClassName(window) == "#32768") PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  if (HWND menu = MenuWindowOf(napkey.Pid())) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
   DWORD_PTR result;
   SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 20000, &result);
-  EXPECT_TRUE(harness::WaitUntil(
-      [&] {
-        for (HWND window : harness::TopLevelWindows(napkey.Pid()))
-          if (harness::ClassName(window) == "#32768") return false;
-        return true;
-      },
-      20000))
-      << "the menu stayed";
+  EXPECT_TRUE(harness::WaitUntil([&] { return !MenuWindowOf(napkey.Pid()); }, 20000)) << "the menu stayed";
 }
 
 void SystemTest::TearDown() {
