@@ -62,6 +62,21 @@
 // Screen Saver Properties dialog.
 #define IDD_SAVER_PROPERTIES 2017
 
+// Screen Saver Information dialog.
+#define IDD_SAVER_INFO 2031
+#define IDC_INFO_ICON 1010
+#define IDC_INFO_PATH 1011
+#define IDC_INFO_NAME 1014
+#define IDC_INFO_HELP 1015
+#define IDC_INFO_NO_ICON 1016
+#define IDC_INFO_LIST 1025
+#define IDC_INFO_VALUE 1026
+#define IDC_INFO_FILE_VERSION 1027
+#define IDC_INFO_PRODUCT_VERSION 1028
+#define IDC_INFO_CHANGED 1029
+#define IDC_INFO_FLAGS 1034
+#define IDC_INFO_TYPE 1035
+
 // Quick Help (welcome) dialog.
 #define IDD_QUICK_HELP 2032
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "app/textbuf.h"
+
 namespace {
 
 constexpr size_t kDosHeaderSize = 64;
@@ -92,6 +94,24 @@ void Saver16DisplayName(const char* description, char* out, size_t outSize) {
   if (suffix > outSize - 1 - length) suffix = outSize - 1 - length;
   std::memcpy(out + length, kSuffix, suffix);
   out[length + suffix] = '\0';
+}
+
+SaverKind Saver32KindOf(ExecutableKind kind, uint16_t subsystemMajor) {
+  return kind == ExeWin32 && subsystemMajor >= 4 ? Saver32Preview : Saver32;
+}
+
+void Saver32DisplayName(const char* longName, const char* resourceName, bool windows95, char* out, size_t outSize) {
+  if (!out || outSize == 0) return;
+  if (!longName) longName = "";
+  TextBuilder name(out, outSize);
+  if (windows95) {
+    const char* dot = std::strrchr(longName, '.');
+    name.AppendFormat("%.*s", static_cast<int>(dot ? dot - longName : std::strlen(longName)), longName);
+  } else if (resourceName && *resourceName) {
+    name.Append(resourceName);
+  } else {
+    name.Append(longName).Append(" (32-bit)");
+  }
 }
 
 const char* StrFindString(const char* text, const char* pattern) {

@@ -30,6 +30,20 @@ bool ReadNeDescription(const ByteReader& file, char* out, size_t outSize);
 // left), followed by " (16-bit)". Cut to fit `outSize`.
 void Saver16DisplayName(const char* description, char* out, size_t outSize);
 
+// The three kinds of catalogue entry: a file that does not load as a 32-bit
+// module, one that does, and one that can also draw a live preview.
+enum SaverKind { Saver16 = 0, Saver32 = 1, Saver32Preview = 2 };
+
+// The kind of a file that loaded as a 32-bit module: a live preview needs a
+// PE file linked for subsystem 4 or later.
+SaverKind Saver32KindOf(ExecutableKind kind, uint16_t subsystemMajor);
+
+// The catalogue's name for a 32-bit saver: on Windows 95 its long file name
+// without the last "." and what follows; elsewhere its string resource 1
+// (`resourceName`, null or empty when it has none), else the long name and
+// " (32-bit)". Cut to fit `outSize`.
+void Saver32DisplayName(const char* longName, const char* resourceName, bool windows95, char* out, size_t outSize);
+
 // First occurrence of `pattern` in `text`, letter case significant; an empty
 // pattern matches at the start; null when there is none.
 const char* StrFindString(const char* text, const char* pattern);

@@ -1,5 +1,6 @@
 #include "saverdlg/versionblock.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "app/textbuf.h"
@@ -18,6 +19,28 @@ size_t AlignUp4(size_t at) { return (at + 3) & ~static_cast<size_t>(3); }
 // A byte that makes a value binary: control characters other than tab, line
 // feed and carriage return. A zero ends the text but is allowed.
 bool IsBinaryByte(unsigned char c) { return c >= 1 && c <= 31 && c != '\t' && c != '\n' && c != '\r'; }
+
+// A heap copy of the first `length` characters of `text`; null without memory.
+char* NewText(const char* text, size_t length) {
+  char* copy = new char[length + 1];
+  if (!copy) return nullptr;
+  std::memcpy(copy, text, length);
+  copy[length] = '\0';
+  return copy;
+}
+
+bool SameTextIgnoringCase(const char* a, const char* b) {
+  for (; *a && *b; ++a, ++b)
+    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+  return *a == *b;
+}
+
+void FreeEntry(VersionEntry* entry) {
+  delete[] entry->listText;
+  delete[] entry->label;
+  delete[] entry->value;
+  delete entry;
+}
 
 }  // namespace
 
@@ -97,4 +120,47 @@ void WalkSixteenBitVersionBlock(const unsigned char* block, size_t size, Version
     }
     p = AlignUp4(p);
   }
+}
+
+bool VersionInfo::Add(const char* key, const char* value, size_t length) {
+  char label[128], listText[160];
+  VersionLabel(key, label, sizeof label);
+  TextBuilder(listText, sizeof listText).AppendFormat("%s\t%d", label, static_cast<int>(nextSequence));
+  VersionEntry* entry = new VersionEntry{nullptr, nullptr, nullptr, first};
+  if (!entry) return false;
+  entry->listText = NewText(listText, std::strlen(listText));
+  entry->label = NewText(label, std::strlen(label));
+  entry->value = NewText(value ? value : "", value ? length : 0);
+  if (!entry->listText || !entry->label || !entry->value) {
+    FreeEntry(entry);
+    return false;
+  }
+  ++nextSequence;
+  first = cursor = entry;
+  return true;
+}
+
+void VersionInfo::Clear() {
+  while (first) {
+    VersionEntry* next = first->next;
+    FreeEntry(first);
+    first = next;
+  }
+  cursor = nullptr;
+  fileVersion[0] = productVersion[0] = lastChanged[0] = fileFlags[0] = '\0';
+}
+
+const char* VersionInfo::FindEntryValue(const char* listText) {
+  if (!listText) return nullptr;
+  for (cursor = first; cursor; cursor = cursor->next)
+    if (SameTextIgnoringCase(cursor->listText, listText)) return cursor->value;
+  return nullptr;
+}
+
+bool VersionInfo::HasEntry(const char* key, const char* value) {
+  char label[128];
+  VersionLabel(key, label, sizeof label);
+  for (cursor = first; cursor; cursor = cursor->next)
+    if (std::strcmp(cursor->label, label) == 0 && std::strcmp(cursor->value, value ? value : "") == 0) return true;
+  return false;
 }

@@ -32,4 +32,40 @@ bool IsSixteenBitVersionBlock(const unsigned char* block, size_t size);
 using VersionValueFound = void (*)(void* context, const char* key, const char* value, size_t length);
 void WalkSixteenBitVersionBlock(const unsigned char* block, size_t size, VersionValueFound found, void* context);
 
+// One name/value pair of a version resource, as the information dialog lists it.
+struct VersionEntry {
+  char* listText;  // label, a tab and the sequence number: unique, and what the list shows
+  char* label;
+  char* value;
+  VersionEntry* next;
+};
+
+// What the information dialog shows of one file's version resource. The
+// entries are newest first; sequence numbers count on across reads, so a list
+// text never repeats while the program runs.
+struct VersionInfo {
+  VersionEntry* first = nullptr;
+  VersionEntry* cursor = nullptr;
+  int32_t nextSequence = 0;
+  char fileVersion[30] = "";
+  char productVersion[30] = "";
+  char lastChanged[40] = "";
+  char fileFlags[104] = "";
+
+  VersionInfo() = default;
+  ~VersionInfo() { Clear(); }
+  VersionInfo(const VersionInfo&) = delete;
+  VersionInfo& operator=(const VersionInfo&) = delete;
+
+  // Adds `key` (labelled) with the first `length` characters of `value`;
+  // false when there was no memory for it.
+  bool Add(const char* key, const char* value, size_t length);
+  // Frees the entries and empties the texts; the sequence counts on.
+  void Clear();
+  // The value of the entry with this list text, letter case aside; null when none.
+  const char* FindEntryValue(const char* listText);
+  // True when an entry made from `key` already holds exactly `value`.
+  bool HasEntry(const char* key, const char* value);
+};
+
 #endif

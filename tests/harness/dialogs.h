@@ -19,6 +19,9 @@ std::string ClassName(HWND window);
 // the file is missing.
 std::vector<std::string> ReadLines(const std::string& path);
 
+// The kernel handles this process holds.
+DWORD HandleCount();
+
 // Pumps this thread's messages for the given time.
 void PumpFor(DWORD milliseconds);
 

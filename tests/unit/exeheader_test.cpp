@@ -126,6 +126,24 @@ TEST(Saver16DisplayName, ScrnsaveAndWhatFollowsItAreDropped) {
   EXPECT_EQ('\0', one[0]);
 }
 
+TEST(Saver32Entry, NameByPlatformAndPreviewFromSubsystemFour) {
+  struct { const char* longName; const char* resource; bool windows95; const char* name; } const cases[] = {
+      {"Flying Things.v2.scr", "Flying", true, "Flying Things.v2"}, {"noext", nullptr, true, "noext"},
+      {"stars.scr", "Starfield", false, "Starfield"}, {"stars.scr", "", false, "stars.scr (32-bit)"},
+      {"stars.scr", nullptr, false, "stars.scr (32-bit)"}};
+  for (const auto& c : cases) {
+    char out[64];
+    Saver32DisplayName(c.longName, c.resource, c.windows95, out, sizeof out);
+    EXPECT_STREQ(c.name, out) << c.longName << " " << c.windows95;
+  }
+  char small[8];
+  Saver32DisplayName("stars.scr", nullptr, false, small, sizeof small);
+  EXPECT_STREQ("stars.s", small);
+  EXPECT_EQ(Saver32Preview, Saver32KindOf(ExeWin32, 4));
+  EXPECT_EQ(Saver32, Saver32KindOf(ExeWin32, 3));
+  EXPECT_EQ(Saver32, Saver32KindOf(ExeWin16, 4));
+}
+
 TEST(StrFindString, CaseCountsAndAnEmptyPatternMatchesAtTheStart) {
   const char* text = "a SCRNSAVE b";
   EXPECT_EQ(text + 2, StrFindString(text, "SCRNSAVE"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -120,3 +121,22 @@ TEST(SixteenBitVersionBlock, LengthsThatLieStayInsideTheBlock) {
 }
 
 }  // namespace
+
+TEST(VersionInfoRecord, ListTextsStayUniqueAndLookUpsIgnoreCase) {
+  VersionInfo info;
+  ASSERT_TRUE(info.Add("CompanyName", "QRT Inc.xyz", 8));
+  ASSERT_TRUE(info.Add("CompanyName", "", 0));
+  EXPECT_STREQ("Company Name\t1", info.first->listText);
+  EXPECT_STREQ("QRT Inc.", info.FindEntryValue("company name\t0"));
+  EXPECT_STREQ("", info.FindEntryValue("COMPANY NAME\t1"));
+  EXPECT_EQ(nullptr, info.FindEntryValue("Company Name"));
+  EXPECT_TRUE(info.HasEntry("CompanyName", "QRT Inc."));
+  EXPECT_FALSE(info.HasEntry("CompanyName", "QRT"));
+  EXPECT_FALSE(info.HasEntry("ProductName", "QRT Inc."));
+  std::strcpy(info.fileVersion, "1.2.3.4");
+  info.Clear();
+  EXPECT_EQ(nullptr, info.first);
+  EXPECT_STREQ("", info.fileVersion);
+  ASSERT_TRUE(info.Add("Comments", "x", 1));
+  EXPECT_STREQ("Comments\t2", info.first->listText) << "numbers count on after a clear";
+}

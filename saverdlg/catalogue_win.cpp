@@ -1,0 +1,142 @@
+#include "saverdlg/catalogue_win.h"
+
+#include <cstring>
+#include <initializer_list>
+
+#include "app/platform_win.h"
+#include "app/textbuf.h"
+
+namespace {
+
+// Reads through an open file handle; a read that delivers less than asked fails.
+bool ReadFromFile(void* context, uint32_t offset, void* out, size_t size) {
+  HANDLE file = static_cast<HANDLE>(context);
+  DWORD read = 0;
+  return SetFilePointer(file, static_cast<LONG>(offset), nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+         ReadFile(file, out, static_cast<DWORD>(size), &read, nullptr) && read == size;
+}
+
+class OpenedFile {
+ public:
+  explicit OpenedFile(const char* path)
+      : handle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~OpenedFile() {
+    if (Ok()) CloseHandle(handle);
+  }
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+  bool Ok() const { return handle != INVALID_HANDLE_VALUE; }
+  ByteReader Reader() const { return ByteReader{ReadFromFile, handle}; }
+
+ private:
+  HANDLE handle;
+};
+
+// A heap copy, or null for an empty text (or without memory).
+char* CopyOrNothing(const char* text) {
+  if (!text || !*text) return nullptr;
+  const size_t size = std::strlen(text) + 1;
+  char* copy = new char[size];
+  if (copy) std::memcpy(copy, text, size);
+  return copy;
+}
+
+void FreeEntry(SaverEntry* entry) {
+  delete[] entry->displayName;
+  delete[] entry->fullPath;
+  delete[] entry->shortPath;
+  delete entry;
+}
+
+// directory + "\" + name into a MAX_PATH buffer; false when it does not fit.
+bool JoinPath(const char* directory, const char* name, char* out) {
+  TextBuilder path(out, MAX_PATH);
+  return !path.Append(directory).Append("\\").Append(name).Truncated();
+}
+
+}  // namespace
+
+ExecutableKind GetExecutableKind(const char* path, uint16_t* subsystemMajor, uint16_t* subsystemMinor) {
+  OpenedFile file(path);
+  return file.Ok() ? ExecutableKindOf(file.Reader(), subsystemMajor, subsystemMinor) : ExeUnknown;
+}
+
+SaverCatalogue::SaverCatalogue() {
+  std::memset(&findData, 0, sizeof findData);
+  char directory[MAX_PATH];
+  for (auto get : {GetWindowsDirectoryA, GetSystemDirectoryA}) {
+    const UINT length = get(directory, MAX_PATH - 1);
+    if (length == 0 || length >= MAX_PATH - 1) continue;
+    for (bool firstStep = true; ScanDirectoryStep(directory, firstStep); firstStep = false) {
+    }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    search = INVALID_HANDLE_VALUE;
+  }
+  cursor = first;
+}
+
+SaverCatalogue::~SaverCatalogue() {
+  while (first) {
+    SaverEntry* next = first->next;
+    FreeEntry(first);
+    first = next;
+  }
+}
+
+SaverEntry* SaverCatalogue::FindBySequence(int32_t sequence) {
+  for (cursor = first; cursor; cursor = cursor->next)
+    if (cursor->sequence == sequence) return cursor;
+  return nullptr;
+}
+
+bool SaverCatalogue::ScanDirectoryStep(const char* directory, bool firstStep) {
+  if (firstStep) {
+    char pattern[MAX_PATH];
+    if (!JoinPath(directory, "*.scr", pattern)) return false;
+    search = FindFirstFileA(pattern, &findData);
+    if (search == INVALID_HANDLE_VALUE) return false;
+  } else if (!FindNextFileA(search, &findData)) {
+    return false;
+  }
+  // A file whose path does not fit a path buffer cannot be opened by name:
+  // it is left out like any other unreadable file. Without an alternate name
+  // the long name is already the short one.
+  char fullPath[MAX_PATH], shortPath[MAX_PATH];
+  const char* alternate = findData.cAlternateFileName[0] ? findData.cAlternateFileName : findData.cFileName;
+  if (!JoinPath(directory, findData.cFileName, fullPath) || !JoinPath(directory, alternate, shortPath)) return true;
+
+  char name[256];
+  if (HMODULE module = LoadLibraryExA(fullPath, nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
+    char resource[256] = "";
+    const bool windows95 = GetPlatformKind() == PlatformWin95;
+    if (!windows95) LoadStringA(module, 1, resource, sizeof resource);
+    Saver32DisplayName(findData.cFileName, resource, windows95, name, sizeof name);
+    FreeLibrary(module);
+    uint16_t major = 0;
+    const ExecutableKind kind = GetExecutableKind(fullPath, &major, nullptr);
+    AddEntry(name, fullPath, shortPath, Saver32KindOf(kind, major));
+    return true;
+  }
+  OpenedFile file(fullPath);
+  char description[64];
+  if (file.Ok() && ReadNeDescription(file.Reader(), description, sizeof description)) {
+    Saver16DisplayName(description, name, sizeof name);
+    AddEntry(name, fullPath, shortPath, Saver16);
+  }
+  return true;
+}
+
+// Without memory for the entry or one of its texts, that one file is left out.
+void SaverCatalogue::AddEntry(const char* displayName, const char* fullPath, const char* shortPath, SaverKind kind) {
+  SaverEntry* entry = new SaverEntry{nullptr, nullptr, nullptr, nextSequence, kind, first};
+  if (!entry) return;
+  entry->displayName = CopyOrNothing(displayName);
+  entry->fullPath = CopyOrNothing(fullPath);
+  entry->shortPath = CopyOrNothing(shortPath);
+  if ((*displayName && !entry->displayName) || (*fullPath && !entry->fullPath) || (*shortPath && !entry->shortPath)) {
+    FreeEntry(entry);
+    return;
+  }
+  ++nextSequence;
+  first = entry;
+}

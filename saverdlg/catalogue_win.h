@@ -1,0 +1,53 @@
+// The installed screen savers: every *.scr file of the Windows and the System
+// directory, with the name the Screen Saver Properties dialog lists it under
+// and whether it is 16-bit, 32-bit, or 32-bit with a live preview.
+#ifndef NAPKEY_SAVERDLG_CATALOGUE_WIN_H
+#define NAPKEY_SAVERDLG_CATALOGUE_WIN_H
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "saverdlg/exeheader.h"
+
+// One found file. The texts are owned by the entry and absent (null) when
+// their source was empty.
+struct SaverEntry {
+  char* displayName;
+  char* fullPath;
+  char* shortPath;
+  int32_t sequence;  // the order of finding, from 0: the dialog's list item data
+  int32_t kind;      // a SaverKind
+  SaverEntry* next;
+};
+
+// Built by its constructor, newest entry first; a file that cannot be read is
+// left out, and nothing is dropped as a duplicate.
+class SaverCatalogue {
+ public:
+  SaverCatalogue();
+  ~SaverCatalogue();
+  SaverCatalogue(const SaverCatalogue&) = delete;
+  SaverCatalogue& operator=(const SaverCatalogue&) = delete;
+
+  // The entry with this sequence number, or null. Moves `cursor`.
+  SaverEntry* FindBySequence(int32_t sequence);
+
+  SaverEntry* first = nullptr;
+  SaverEntry* cursor = nullptr;
+  int32_t nextSequence = 0;
+
+ private:
+  // One file of `directory`: true while files remain.
+  bool ScanDirectoryStep(const char* directory, bool firstStep);
+  void AddEntry(const char* displayName, const char* fullPath, const char* shortPath, SaverKind kind);
+
+  HANDLE search = INVALID_HANDLE_VALUE;
+  WIN32_FIND_DATAA findData;
+};
+
+// The file's kind; a PE file's subsystem version goes to the out-parameters
+// (each may be null) only when its headers were read whole.
+ExecutableKind GetExecutableKind(const char* path, uint16_t* subsystemMajor, uint16_t* subsystemMinor);
+
+#endif

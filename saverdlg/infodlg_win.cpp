@@ -1,0 +1,180 @@
+#include "saverdlg/infodlg_win.h"
+
+#include <cstring>
+
+#include "app/about_win.h"
+#include "app/textbuf.h"
+#include "res/resource.h"
+#include "saverdlg/catalogue_win.h"
+
+namespace {
+
+const char* const kStringKeys[] = {"Comments",        "CompanyName",     "FileDescription",  "FileVersion",
+                                   "InternalName",    "LegalCopyright",  "LegalTrademarks",  "OriginalFilename",
+                                   "PrivateBuild",    "ProductName",     "ProductVersion",   "SpecialBuild"};
+const char kNoInfo[] = "(No info available)";
+
+// One record for the program: read anew each time the dialog opens.
+VersionInfo& ProgramVersionInfo() {
+  static VersionInfo info;
+  return info;
+}
+
+// UTC, as the file system keeps it: the user's short date, two blanks, the time.
+void ReadLastChanged(VersionInfo* info, const char* path) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  FILETIME written;
+  SYSTEMTIME time;
+  char date[19], clock[19];
+  if (GetFileTime(file, nullptr, nullptr, &written) && FileTimeToSystemTime(&written, &time) &&
+      GetDateFormatA(GetUserDefaultLCID(), DATE_SHORTDATE, &time, nullptr, date, sizeof date)) {
+    TextBuilder text(info->lastChanged, sizeof info->lastChanged);
+    text.Append(date).Append("  ");
+    if (GetTimeFormatA(GetUserDefaultLCID(), 0, &time, nullptr, clock, sizeof clock)) text.Append(clock);
+  }
+  CloseHandle(file);
+}
+
+// A string of a 16-bit block, unless the same key already holds it (one
+// string may stand in several string tables).
+void AddSixteenBitValue(void* context, const char* key, const char* value, size_t length) {
+  VersionInfo* info = static_cast<VersionInfo*>(context);
+  char* text = new char[length + 1];
+  if (!text) return;
+  std::memcpy(text, value, length);
+  text[length] = '\0';
+  if (!info->HasEntry(key, text)) info->Add(key, text, length);
+  delete[] text;
+}
+
+void ReadThirtyTwoBitValues(VersionInfo* info, void* block, WORD language, WORD codePage) {
+  for (const char* key : kStringKeys) {
+    char query[64];
+    TextBuilder(query, sizeof query).AppendFormat("\\StringFileInfo\\%04x%04x\\%s", language, codePage, key);
+    char* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block, query, reinterpret_cast<void**>(&value), &length) || !value) continue;
+    // The reported length counts the terminator; a length of 0 is an empty value.
+    const size_t kept = length ? length - 1 : 0;
+    const void* end = std::memchr(value, '\0', kept);
+    info->Add(key, value, end ? static_cast<const char*>(end) - value : kept);
+  }
+}
+
+void ReadVersionBlock(VersionInfo* info, void* block, size_t size) {
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (VerQueryValueA(block, "\\", reinterpret_cast<void**>(&fixed), &length) && fixed && length >= sizeof *fixed) {
+    VersionNumberText(fixed->dwFileVersionMS, fixed->dwFileVersionLS, info->fileVersion, sizeof info->fileVersion);
+    VersionNumberText(fixed->dwProductVersionMS, fixed->dwProductVersionLS, info->productVersion,
+                      sizeof info->productVersion);
+    FileFlagsText(fixed->dwFileFlags, fixed->dwFileFlagsMask, info->fileFlags, sizeof info->fileFlags);
+  }
+  WORD* translation = nullptr;
+  bool translated = VerQueryValueA(block, "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                                   &length) && translation && length >= 4;
+  if (translated) {
+    char language[50];
+    if (VerLanguageNameA(translation[0], language, sizeof language)) info->Add("Language", language, std::strlen(language));
+  }
+  if (IsSixteenBitVersionBlock(static_cast<unsigned char*>(block), size))
+    WalkSixteenBitVersionBlock(static_cast<unsigned char*>(block), size, AddSixteenBitValue, info);
+  else if (translated)
+    ReadThirtyTwoBitValues(info, block, translation[0], translation[1]);
+}
+
+void ShowFile(HWND dialog, const SaverEntry* entry) {
+  const char* path = entry && entry->fullPath ? entry->fullPath : "";
+  HICON icon = ExtractIconA(GetModuleHandleA(nullptr), path, 0);
+  if (icon && icon != reinterpret_cast<HICON>(1)) {
+    SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    ShowWindow(GetDlgItem(dialog, IDC_INFO_NO_ICON), SW_HIDE);
+  } else {
+    ShowWindow(GetDlgItem(dialog, IDC_INFO_ICON), SW_HIDE);
+  }
+  SetDlgItemTextA(dialog, IDC_INFO_PATH, path);
+  SetDlgItemTextA(dialog, IDC_INFO_NAME, entry && entry->displayName ? entry->displayName : "");
+  uint16_t major = 0, minor = 0;
+  const ExecutableKind kind = GetExecutableKind(path, &major, &minor);
+  char type[32];
+  FileTypeText(kind, major, minor, type, sizeof type);
+  SetDlgItemTextA(dialog, IDC_INFO_TYPE, type);
+
+  VersionInfo& info = ProgramVersionInfo();
+  const bool read = ReadVersionInfo(&info, path);
+  SetDlgItemTextA(dialog, IDC_INFO_FILE_VERSION, read ? info.fileVersion : kNoInfo);
+  SetDlgItemTextA(dialog, IDC_INFO_PRODUCT_VERSION, read ? info.productVersion : kNoInfo);
+  SetDlgItemTextA(dialog, IDC_INFO_FLAGS, read ? info.fileFlags : kNoInfo);
+  if (read) {
+    for (const VersionEntry* item = info.first; item; item = item->next)
+      SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item->listText));
+    SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETCURSEL, 0, 0);
+    ShowSelectedValue(dialog, &info);
+  }
+  SetDlgItemTextA(dialog, IDC_INFO_CHANGED, info.lastChanged);
+  INT tabStop = 1000;  // past the box: the sequence number after the tab stays out of sight
+  SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+}
+
+void Close(HWND dialog) {
+  EndDialog(dialog, 1);
+  ProgramVersionInfo().Clear();
+}
+
+}  // namespace
+
+bool ReadVersionInfo(VersionInfo* info, const char* path) {
+  info->Clear();
+  ReadLastChanged(info, path);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  if (size == 0) return info->first != nullptr;
+  unsigned char* buffer = new unsigned char[size + 4];
+  if (!buffer) return info->first != nullptr;
+  std::memset(buffer, 0, size + 4);
+  unsigned char* block = buffer + ((4 - reinterpret_cast<UINT_PTR>(buffer) % 4) % 4);
+  if (GetFileVersionInfoA(path, 0, size, block)) ReadVersionBlock(info, block, size);
+  delete[] buffer;
+  return info->first != nullptr;
+}
+
+void ShowSelectedValue(HWND dialog, VersionInfo* info) {
+  const LRESULT chosen = SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_GETCURSEL, 0, 0);
+  if (chosen == LB_ERR) return;
+  const LRESULT length = SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_GETTEXTLEN, chosen, 0);
+  if (length == LB_ERR) return;
+  char* text = new char[length + 1];
+  if (!text) return;
+  text[0] = '\0';
+  SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_GETTEXT, chosen, reinterpret_cast<LPARAM>(text));
+  const char* value = info->FindEntryValue(text);
+  SetDlgItemTextA(dialog, IDC_INFO_VALUE, value ? value : "");
+  delete[] text;
+}
+
+INT_PTR CALLBACK SaverInfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      ShowFile(dialog, reinterpret_cast<const SaverEntry*>(lParam));
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDOK:
+        case IDCANCEL: Close(dialog); return TRUE;
+        case IDC_INFO_HELP: ShowHelpTopic(kHelpSaverProperties); return TRUE;
+        case IDC_INFO_LIST:
+          if (HIWORD(wParam) == LBN_SELCHANGE) ShowSelectedValue(dialog, &ProgramVersionInfo());
+          return TRUE;
+      }
+      return FALSE;
+    case WM_HELP:
+      ShowHelpTopic(kHelpSaverProperties);
+      return TRUE;
+    case WM_DESTROY:  // the extracted icon is the dialog's to free
+      if (HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_GETICON, 0, 0)))
+        DestroyIcon(icon);
+      return FALSE;
+  }
+  return FALSE;
+}
