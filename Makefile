@@ -3,7 +3,7 @@
 BUILD := build
 JOBS ?= 2
 
-.PHONY: all deps configure build run test gallery fuzz clean
+.PHONY: all deps configure build run test gallery bench fuzz clean
 
 all: build
 
@@ -23,6 +23,10 @@ run: build
 
 gallery: build
 	@./tools/gallery.sh $(BUILD)
+
+# Speed figures, measured against a baseline in the same run.
+bench: build
+	@./tools/bench.sh $(BUILD)
 
 # Each fuzz target for FUZZ_SECONDS (a minute by default) on top of its corpus.
 FUZZ_SECONDS ?= 60

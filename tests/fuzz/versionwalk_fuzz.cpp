@@ -1,6 +1,8 @@
 // libFuzzer target: walking a 16-bit version block stays inside the block
-// whatever its lengths say, and hands out keys and values inside it.
+// whatever its lengths say, hands out keys and values inside it, and the
+// record the dialog keeps them in takes whatever comes.
 #include <cstring>
+#include <string>
 
 #include "saverdlg/versionblock.h"
 
@@ -8,6 +10,7 @@ namespace {
 struct Block {
   const uint8_t* data;
   size_t size;
+  VersionInfo* info;
 };
 }  // namespace
 
@@ -15,15 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A copy of exactly `size` bytes, so that AddressSanitizer sees any read past it.
   uint8_t* copy = new uint8_t[size ? size : 1];
   if (size) std::memcpy(copy, data, size);
-  Block block{copy, size};
+  VersionInfo info;
+  Block block{copy, size, &info};
   IsSixteenBitVersionBlock(copy, size);
   WalkSixteenBitVersionBlock(copy, size,
                              [](void* context, const char* key, const char* value, size_t length) {
                                const Block* b = static_cast<const Block*>(context);
                                const char* begin = reinterpret_cast<const char*>(b->data);
                                if (key < begin || value < begin || value + length > begin + b->size) __builtin_trap();
-                               char label[64];
-                               VersionLabel(key, label, sizeof label);
+                               std::string text(value, length);
+                               if (!b->info->HasEntry(key, text.c_str())) b->info->Add(key, value, length);
+                               b->info->FindEntryValue(b->info->first ? b->info->first->listText : key);
                              },
                              &block);
   delete[] copy;
