@@ -55,10 +55,7 @@ void ReadThirtyTwoBitValues(VersionInfo* info, void* block, WORD language, WORD 
     char* value = nullptr;
     UINT length = 0;
     if (!VerQueryValueA(block, query, reinterpret_cast<void**>(&value), &length) || !value) continue;
-    // The reported length counts the terminator; a length of 0 is an empty value.
-    const size_t kept = length ? length - 1 : 0;
-    const void* end = std::memchr(value, '\0', kept);
-    info->Add(key, value, end ? static_cast<const char*>(end) - value : kept);
+    info->Add(key, value, VersionValueLength(value, length));
   }
 }
 

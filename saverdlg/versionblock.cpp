@@ -80,6 +80,12 @@ void VersionNumberText(uint32_t mostSignificant, uint32_t leastSignificant, char
                     static_cast<int>(leastSignificant >> 16), static_cast<int>(leastSignificant & 0xFFFF));
 }
 
+size_t VersionValueLength(const char* value, size_t reportedLength) {
+  if (!value || reportedLength == 0) return 0;
+  const void* end = std::memchr(value, '\0', reportedLength - 1);
+  return end ? static_cast<const char*>(end) - value : reportedLength - 1;
+}
+
 bool IsSixteenBitVersionBlock(const unsigned char* block, size_t size) {
   if (!block || size < 6) return false;
   const unsigned type = block[4] | block[5] << 8;

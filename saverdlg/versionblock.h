@@ -22,6 +22,10 @@ void FileTypeText(ExecutableKind kind, uint16_t major, uint16_t minor, char* out
 // "a.b.c.d" from the two version double words of the fixed information.
 void VersionNumberText(uint32_t mostSignificant, uint32_t leastSignificant, char* out, size_t outSize);
 
+// How much of a 32-bit value to keep: the reported length counts the
+// terminator, so one less, up to the first zero; a length of 0 is empty.
+size_t VersionValueLength(const char* value, size_t reportedLength);
+
 // True when the block is laid out as a 16-bit version resource (the word at
 // offset 4 is a key's first characters, not the type field of the 32-bit one).
 bool IsSixteenBitVersionBlock(const unsigned char* block, size_t size);

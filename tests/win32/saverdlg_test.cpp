@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -69,17 +70,17 @@ TEST_F(SaverFiles, CatalogueNamesAndKindsPerPlatformWithBrokenFilesLeftOut) {
   {
     SaverCatalogue catalogue;
     std::map<std::string, std::pair<std::string, int>> found;
-    std::vector<bool> sequences(catalogue.nextSequence);
+    std::set<int32_t> sequences;
     for (SaverEntry* entry = catalogue.first; entry; entry = entry->next) {
       ASSERT_TRUE(entry->fullPath && entry->displayName && entry->shortPath);
       found[entry->fullPath] = {entry->displayName, entry->kind};
-      ASSERT_TRUE(entry->sequence >= 0 && entry->sequence < catalogue.nextSequence) << entry->sequence;
-      EXPECT_FALSE(sequences[entry->sequence]) << "sequence " << entry->sequence << " twice";
-      sequences[entry->sequence] = true;
+      sequences.insert(entry->sequence);
       char shortPath[MAX_PATH] = "";
       GetShortPathNameA(entry->fullPath, shortPath, MAX_PATH);
       EXPECT_EQ(0, lstrcmpiA(shortPath, entry->shortPath)) << entry->shortPath;
     }
+    EXPECT_EQ(static_cast<size_t>(catalogue.nextSequence), sequences.size()) << "sequences unique";
+    EXPECT_EQ(catalogue.nextSequence - 1, *sequences.rbegin()) << "and from 0 on";
     EXPECT_EQ(expected, found);
     EXPECT_EQ(catalogue.first, catalogue.cursor);
     EXPECT_EQ(catalogue.first->next, catalogue.FindBySequence(catalogue.first->next->sequence));
@@ -88,71 +89,55 @@ TEST_F(SaverFiles, CatalogueNamesAndKindsPerPlatformWithBrokenFilesLeftOut) {
   EXPECT_EQ(handlesBefore, harness::HandleCount()) << "a file left open";
 }
 
-// What the dialog shows of one file.
-struct Shown {
-  std::string type, fileVersion, productVersion, flags;
-  std::vector<std::string> labels;  // list items up to their tab, in list order
-  std::string value;                // the chosen item's
-  bool icon;
-};
-
-Shown ShowInfo(const char* path, HWND* keep = nullptr) {
-  char name[] = "Name";
-  SaverEntry entry = {name, const_cast<char*>(path), const_cast<char*>(path), 0, Saver32, nullptr};
+// The information dialog, open (not yet shown) on the file at `path`.
+HWND OpenInfo(SaverEntry* entry, const std::string& path) {
+  static char name[] = "Name";
+  *entry = {name, const_cast<char*>(path.c_str()), const_cast<char*>(path.c_str()), 0, Saver32, nullptr};
   HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SAVER_INFO), nullptr,
-                                   SaverInfoDialog, reinterpret_cast<LPARAM>(&entry));
-  Shown shown;
-  if (!dialog) return shown;
-  shown.type = harness::WindowText(GetDlgItem(dialog, IDC_INFO_TYPE));
-  shown.fileVersion = harness::WindowText(GetDlgItem(dialog, IDC_INFO_FILE_VERSION));
-  shown.productVersion = harness::WindowText(GetDlgItem(dialog, IDC_INFO_PRODUCT_VERSION));
-  shown.flags = harness::WindowText(GetDlgItem(dialog, IDC_INFO_FLAGS));
+                                   SaverInfoDialog, reinterpret_cast<LPARAM>(entry));
+  EXPECT_EQ("Name", harness::WindowText(GetDlgItem(dialog, IDC_INFO_NAME)));
+  EXPECT_EQ(path, harness::WindowText(GetDlgItem(dialog, IDC_INFO_PATH)));
+  return dialog;
+}
+
+// Type, versions, flags, the list's labels, the chosen value, and the icon or "(no icon)".
+std::string Shown(HWND dialog) {
+  std::string shown;
+  for (int id : {IDC_INFO_TYPE, IDC_INFO_FILE_VERSION, IDC_INFO_PRODUCT_VERSION, IDC_INFO_FLAGS})
+    shown += harness::WindowText(GetDlgItem(dialog, id)) + " | ";
   for (int i = 0; i < SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_GETCOUNT, 0, 0); ++i) {
     char item[256] = "";
     SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
-    shown.labels.push_back(std::string(item).substr(0, std::string(item).find('\t')));
+    shown += std::string(item).substr(0, std::string(item).find('\t')) + ",";
   }
-  shown.value = harness::WindowText(GetDlgItem(dialog, IDC_INFO_VALUE));
-  shown.icon = (GetWindowLongA(GetDlgItem(dialog, IDC_INFO_ICON), GWL_STYLE) & WS_VISIBLE) &&
-               !(GetWindowLongA(GetDlgItem(dialog, IDC_INFO_NO_ICON), GWL_STYLE) & WS_VISIBLE);
-  EXPECT_EQ("Name", harness::WindowText(GetDlgItem(dialog, IDC_INFO_NAME)));
-  EXPECT_EQ(path, harness::WindowText(GetDlgItem(dialog, IDC_INFO_PATH)));
-  if (keep) return *keep = dialog, shown;
-  SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-  DestroyWindow(dialog);
-  return shown;
+  const bool icon = (GetWindowLongA(GetDlgItem(dialog, IDC_INFO_ICON), GWL_STYLE) & WS_VISIBLE) &&
+                    !(GetWindowLongA(GetDlgItem(dialog, IDC_INFO_NO_ICON), GWL_STYLE) & WS_VISIBLE);
+  return shown + " | " + harness::WindowText(GetDlgItem(dialog, IDC_INFO_VALUE)) + (icon ? " | icon" : " | (no icon)");
 }
 
 TEST_F(SaverFiles, InformationOfEachKindOfFile) {
-  const std::string none = "(No info available)";
-  const std::vector<std::string> noItems;
-  const struct { const char* file; Shown shown; } cases[] = {
-      {"Full Test Saver.scr",
-       {"Win32\n(4.0)", "1.2.3.4", "5.6.7.8", "Debug, Pre-Release",
-        {"Comments", "Company Name", "File Description", "File Version", "Internal Name", "Language",
-         "Legal Copyright", "Legal Trademarks", "Original Filename", "Private Build", "Product Name",
-         "Product Version", "Special Build"},
-        "Shows what it is told", true}},
-      {"saver310.scr", {"Win32\n(3.10)", none, none, none, noItems, "", false}},
-      {"ne_title.scr",
-       {"Win16", "3.1.2.4", "3.1.0.0", "Special Build, Patched",
-        {"Comments", "Company Name", "File Description", "Language"}, "Zweite Tabelle", false}},
-      {"nowhere.scr", {"unknown", none, none, none, noItems, "", false}}};
+  const struct { const char* file; const char* shown; } cases[] = {
+      {"Full Test Saver.scr", "Win32\n(4.0) | 1.2.3.4 | 5.6.7.8 | Debug, Pre-Release | Comments,Company Name,"
+                              "File Description,File Version,Internal Name,Language,Legal Copyright,Legal Trademarks,"
+                              "Original Filename,Private Build,Product Name,Product Version,Special Build, | "
+                              "Shows what it is told | icon"},
+      {"saver310.scr", "Win32\n(3.10) | (No info available) | (No info available) | (No info available) |  |  | (no icon)"},
+      {"ne_title.scr", "Win16 | 3.1.2.4 | 3.1.0.0 | Special Build, Patched | Comments,Company Name,File Description,"
+                       "Language, | Zweite Tabelle | (no icon)"},
+      {"nowhere.scr", "unknown | (No info available) | (No info available) | (No info available) |  |  | (no icon)"}};
   for (const auto& c : cases) {
-    const Shown shown = ShowInfo(InDirectory(GetWindowsDirectoryA, c.file).c_str());
-    EXPECT_EQ(c.shown.type, shown.type) << c.file;
-    EXPECT_EQ(c.shown.fileVersion + "|" + c.shown.productVersion + "|" + c.shown.flags,
-              shown.fileVersion + "|" + shown.productVersion + "|" + shown.flags) << c.file;
-    EXPECT_EQ(c.shown.labels, shown.labels) << c.file;
-    EXPECT_EQ(c.shown.value, shown.value) << c.file;
-    EXPECT_EQ(c.shown.icon, shown.icon) << c.file;
+    SaverEntry entry;
+    HWND dialog = OpenInfo(&entry, InDirectory(GetWindowsDirectoryA, c.file));
+    EXPECT_EQ(c.shown, Shown(dialog)) << c.file;
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    DestroyWindow(dialog);
   }
 }
 
 TEST_F(SaverFiles, InformationDialogLayoutChoosingAndItsIcon) {
   const std::string path = InDirectory(GetWindowsDirectoryA, "Full Test Saver.scr");
-  HWND dialog = nullptr;
-  ShowInfo(path.c_str(), &dialog);
+  SaverEntry entry;
+  HWND dialog = OpenInfo(&entry, path);
   ASSERT_TRUE(dialog);
   // Template places and sizes (x, y, width, height) in dialog units: by id, or
   // by text for the labels. Each is mapped on its own, as the template is.
@@ -188,12 +173,15 @@ TEST_F(SaverFiles, InformationDialogLayoutChoosingAndItsIcon) {
   EXPECT_TRUE(EqualRect(&size, &client));
 
   // Choosing an item shows its whole value; the last-changed time is UTC.
-  const LRESULT special = SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_FINDSTRING, -1,
-                                              reinterpret_cast<LPARAM>("Special Build"));
-  SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETCURSEL, special, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_INFO_LIST, LBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_INFO_LIST)));
-  EXPECT_EQ("Line one\r\nline two of a longer value", harness::WindowText(GetDlgItem(dialog, IDC_INFO_VALUE)));
+  for (const auto& chosen : {std::make_pair("Special Build", "Line one\r\nline two of a longer value"),
+                             std::make_pair("Private Build", "")}) {
+    const LRESULT item = SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_FINDSTRING, -1,
+                                             reinterpret_cast<LPARAM>(chosen.first));
+    SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETCURSEL, item, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_INFO_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_INFO_LIST)));
+    EXPECT_EQ(chosen.second, harness::WindowText(GetDlgItem(dialog, IDC_INFO_VALUE))) << chosen.first;
+  }
   WIN32_FILE_ATTRIBUTE_DATA attributes;
   SYSTEMTIME utc;
   char date[32], time[32];
