@@ -121,7 +121,7 @@ TEST_F(SaverFiles, InformationOfEachKindOfFile) {
                               "File Description,File Version,Internal Name,Language,Legal Copyright,Legal Trademarks,"
                               "Original Filename,Private Build,Product Name,Product Version,Special Build, | "
                               "Shows what it is told | icon"},
-      {"saver310.scr", "Win32\n(3.10) | (No info available) | (No info available) | (No info available) |  |  | (no icon)"},
+      {"saver310.scr", "Win32\n(3.10) | (No info available) | (No info available) | (No info available) |  |  | icon"},
       {"ne_title.scr", "Win16 | 3.1.2.4 | 3.1.0.0 | Special Build, Patched | Comments,Company Name,File Description,"
                        "Language, | Zweite Tabelle | (no icon)"},
       {"nowhere.scr", "unknown | (No info available) | (No info available) | (No info available) |  |  | (no icon)"}};
