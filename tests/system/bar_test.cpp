@@ -150,6 +150,7 @@ TEST_F(ButtonBar, EachButtonRunsItsCommand) {
 
   Click(Button(IDC_BAR_PROPERTIES));
   EXPECT_TRUE(WaitCount(WM_NAPKEY_SAVER_PROPERTIES, 1));
+  Answer(Dialog("Screen Saver Properties"), IDCANCEL);
   Click(Button(IDC_BAR_FAST_EXIT));
   EXPECT_TRUE(WaitCount(WM_NAPKEY_FAST_EXIT, 1));
   Answer(Dialog("Get Out Of Windows NOW!"), IDCANCEL);

@@ -78,6 +78,7 @@ TEST_F(TaskbarIcons, DoubleClickCancelsTheWaitingSingleClick) {
   SaverIcon(WM_LBUTTONUP);
   SaverIcon(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(WaitCount(WM_NAPKEY_SAVER_PROPERTIES, 1)) << "the double action";
+  Answer(Dialog("Screen Saver Properties"), IDCANCEL);
   harness::WaitUntil([&] { return GetTickCount() - start > GetDoubleClickTime(); }, 20000);
   SaverIcon(WM_LBUTTONDOWN);
   EXPECT_TRUE(WaitCount(WM_NAPKEY_TOGGLE_SAVER, 1));
@@ -135,8 +136,9 @@ class HotKeys : public TaskbarIcons {
 };
 
 TEST_F(HotKeys, EachRegisteredKeyRunsItsAction) {
-  // Ctrl+Alt+ S start, B bring the bar, T toggle, M menu.
+  // Ctrl+Alt+ S start, B bring the bar, T toggle, M menu, P the saver's properties.
   ASSERT_TRUE(StartShowing("[Hot Keys]\r\nStartSS=1619\r\nBringToFg=1602\r\nToggleSS=1620\r\nMenu=1613\r\n"
+                           "SSPropsDlg=1616\r\n"
                            "[ButtonBar]\r\nShow=0\r\n",
                            kWithSaver));
   EXPECT_FALSE(IsWindowVisible(main));
@@ -152,6 +154,8 @@ TEST_F(HotKeys, EachRegisteredKeyRunsItsAction) {
   PressCtrlAlt('m');
   EXPECT_TRUE(spy->WaitForPopup(20000, &items)) << "the menu";
   CloseMenu();
+  PressCtrlAlt('p');
+  Answer(Dialog("Screen Saver Properties"), IDCANCEL);
   PressCtrlAlt('b');
   EXPECT_TRUE(harness::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 20000)) << "the bar is back";
   ASSERT_TRUE(Exit());
