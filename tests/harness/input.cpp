@@ -45,6 +45,21 @@ void MouseButton(bool right, bool down) {
   Send(input);
 }
 
+void KeyTap(WORD virtualKey) {
+  INPUT inputs[2];
+  ZeroMemory(inputs, sizeof inputs);
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof inputs[0]);
+}
+
+void TypeDigits(const char* digits) {
+  for (; *digits; ++digits) KeyTap(static_cast<WORD>(*digits));
+}
+
 HWND CaptureOf(HWND window) { return ThreadInfoOf(window).hwndCapture; }
 HWND FocusOf(HWND window) { return ThreadInfoOf(window).hwndFocus; }
 

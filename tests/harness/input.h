@@ -39,6 +39,11 @@ class HeldKey {
   WORD key;
 };
 
+// Taps one key, or types digits, through the system's input (to whichever
+// window has the keyboard focus). Not for modifiers: see HostKeys.
+void KeyTap(WORD virtualKey);
+void TypeDigits(const char* digits);
+
 POINT CentreOf(HWND window);
 COLORREF ScreenPixel(int x, int y);
 

@@ -96,6 +96,10 @@ bool MessageSpy::RunTimer(HWND window, UINT milliseconds) {
   return Ok() && Ask(view, MSGSPY_TIMERS, window, MSGSPY_TIMER, milliseconds);
 }
 
+bool MessageSpy::ResizeBurst(HWND window, int times) {
+  return Ok() && Ask(view, MSGSPY_RESIZES, window, MSGSPY_RESIZE, times);
+}
+
 LONG MessageSpy::MouseMoves() const {
   return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
 }

@@ -50,6 +50,9 @@ class MessageSpy {
   // Runs a timer of `milliseconds` in the thread of `window` and waits until
   // it has fired: timers of that thread due earlier have fired by then.
   bool RunTimer(HWND window, UINT milliseconds);
+  // Resizes `window` `times` times in a row from its own thread, so that no
+  // timer of that thread can run in between.
+  bool ResizeBurst(HWND window, int times);
   // How many mouse moves the thread has taken from its queue.
   LONG MouseMoves() const;
   // How many times `message` (with this wParam, unless anyWParam) was seen.

@@ -94,6 +94,14 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyQueueHook(int code, 
     }
     if (message->message == WM_NULL && message->wParam == MSGSPY_TIMER)
       SetTimer(nullptr, 0, static_cast<UINT>(message->lParam), TimerFired);
+    if (message->message == WM_NULL && message->wParam == MSGSPY_RESIZE) {
+      RECT rect;
+      GetWindowRect(message->hwnd, &rect);
+      for (LPARAM i = 1; i <= message->lParam; ++i)
+        SetWindowPos(message->hwnd, nullptr, 0, 0, rect.right - rect.left + 4 * static_cast<int>(i),
+                     rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      Raise(MSGSPY_RESIZES);
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -21,12 +21,16 @@
 // KEY (lParam a virtual key) writes to MSGSPY_KEY_ANSWER the key's code
 // times 2, plus 1 when that thread sees it down, and raises
 // MSGSPY_KEY_ANSWERS; TIMER (lParam milliseconds) sets a timer of that
-// thread which raises MSGSPY_TIMERS once it has fired.
+// thread which raises MSGSPY_TIMERS once it has fired; RESIZE (lParam a
+// count) resizes the window the request was posted to that many times in a
+// row, 4 pixels wider each time, then raises MSGSPY_RESIZES.
 #define MSGSPY_KEY 0x5E771F
 #define MSGSPY_TIMER 0x5E7720
+#define MSGSPY_RESIZE 0x5E7721
 #define MSGSPY_KEY_ANSWER 16
 #define MSGSPY_KEY_ANSWERS 20
 #define MSGSPY_TIMERS 24
+#define MSGSPY_RESIZES 28
 #define MSGSPY_MESSAGES 64
 #define MSGSPY_MAX_MESSAGES 500
 // Text lines "id<TAB>state<TAB>text\n" of the last popup, zero-terminated.

@@ -26,15 +26,6 @@ class ButtonBar : public SystemTest {
   }
   // A point on the bar's border, away from the buttons.
   POINT Background() const { return POINT{RectOf(main).left + 1, RectOf(main).top + 1}; }
-  // A click as a user gives it: the button holds the capture while pressed.
-  void Click(HWND button, int dx = 0) {
-    const POINT at = harness::CentreOf(button);
-    harness::MouseMoveTo(at.x + dx, at.y);
-    harness::MouseButton(false, true);
-    EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(main) == button; }, 20000)) << "not pressed";
-    harness::MouseButton(false, false);
-    EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(main) == nullptr; }, 20000)) << "not released";
-  }
   // Presses at `from`, moves to `to` and releases, once the bar holds the
   // mouse. With `delayPress`, the bar's thread is held while the button goes
   // down and the pointer moves on, as on a busy machine.

@@ -1,5 +1,9 @@
 #include "driver.h"
 
+#include <tlhelp32.h>
+
+#include "input.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -13,7 +17,10 @@ std::string g_fixturesDir;
 // Files the tests leave next to the fixtures or in the Windows directory.
 const char* const kScratchFiles[] = {"testsaver.log", "exitrec\\exitrequests.log", "exitrec\\exit.refuse",
                                      "exitrec\\privilege.refuse"};
-const char* const kWindowsScratch[] = {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF"};
+const char* const kWindowsScratch[] = {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF", "testsaver.scr",
+                                       "testsaver.log", "saver310.scr", "ne_title.scr", "Full Test Saver.scr"};
+const char* const kSavers[][2] = {{"testsaver.scr", "testsaver.scr"}, {"saver310.scr", "saver310.scr"},
+                                  {"ne_title.scr", "ne_title.scr"}, {"saverfull.scr", "Full Test Saver.scr"}};
 
 std::string IniPath() { return WindowsFile("napkey.ini"); }
 
@@ -136,6 +143,31 @@ void ResetSystem(const char* mode, const char* iniContents, bool firstStart) {
   SetSaverFlag(true);
   for (const char* name : kScratchFiles) DeleteFileA(FixturePath(name).c_str());
   for (const char* name : kWindowsScratch) DeleteFileA(WindowsFile(name).c_str());
+  DeleteFileA(SystemFile("testsaver.scr").c_str());
+  DeleteFileA(SystemFile("testsaver.log").c_str());
+}
+
+void InstallSavers() {
+  for (const auto& saver : kSavers)
+    EXPECT_TRUE(CopyFileA(FixturePath(saver[0]).c_str(), WindowsFile(saver[1]).c_str(), FALSE)) << saver[1];
+  EXPECT_TRUE(CopyFileA(TestSaverPath().c_str(), SystemFile("testsaver.scr").c_str(), FALSE));
+}
+
+std::string SystemFile(const char* name) {
+  char directory[MAX_PATH];
+  GetSystemDirectoryA(directory, MAX_PATH);
+  return std::string(directory) + "\\" + name;
+}
+
+int RunningProcesses(const char* exeName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry;
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    count += lstrcmpiA(entry.szExeFile, exeName) == 0;
+  CloseHandle(snapshot);
+  return count;
 }
 
 bool IniHas(const char* section, const char* key) { return IniInt(section, key) != -9; }
@@ -304,6 +336,15 @@ HWND SystemTest::Start(const char* ini, unsigned flags) {
   if (flags & kMissingSaver) SelectSaverInSystemIni(FixturePath("missing.scr").c_str());
   if (!napkey.Start("", (flags & kRecording) ? FixturePath("exitrec\\napkey.exe") : std::string())) return nullptr;
   return Attach();
+}
+
+void SystemTest::Click(HWND control, int dx) {
+  const POINT at = harness::CentreOf(control);
+  harness::MouseMoveTo(at.x + dx, at.y);
+  harness::MouseButton(false, true);
+  EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(control) == control; }, 20000)) << "not pressed";
+  harness::MouseButton(false, false);
+  EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(control) == nullptr; }, 20000)) << "not released";
 }
 
 HWND SystemTest::Attach() {

@@ -31,6 +31,12 @@ std::string SaverInSystemIni();
 std::vector<std::string> SaverLog();
 // Lines of the Fast Exit recorder: "ExitWindowsEx 0x<flags>".
 std::vector<std::string> ExitRequests();
+// Copies the saver fixtures into the Windows directory (the logging test
+// saver also into the System directory), where the program's catalogue looks.
+void InstallSavers();
+std::string SystemFile(const char* name);
+// Processes of this executable name now running.
+int RunningProcesses(const char* exeName);
 // Closes every test saver window and waits until none is left.
 void CloseTestSavers();
 
@@ -122,6 +128,8 @@ class SystemTest : public ::testing::Test {
   void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { PostMessageA(main, message, wParam, lParam); }
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(main, message, wParam, lParam); }
   HWND Button(int id) const { return GetDlgItem(main, id); }
+  // A click as a user gives it: a button holds the capture while pressed.
+  void Click(HWND control, int dx = 0);
 
   // Counts what the program receives, from Start on.
   int Count(UINT message) const { return spy ? spy->Count(message) : -1; }

@@ -1,0 +1,170 @@
+// The Screen Saver Properties dialog and its mini preview in the real
+// program, with the saver fixtures installed, driven with real clicks and keys.
+#include "driver.h"
+#include "input.h"
+
+namespace {
+
+using namespace driver;
+
+const char kProps[] = "Screen Saver Properties";
+
+// A value under Control Panel\Desktop as text: the timeout, the password flag.
+std::string Desktop(const char* name) {
+  HKEY key;
+  char text[64] = "";
+  DWORD type = 0, size = sizeof text;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return "";
+  RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(key);
+  return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(text)) : std::string(text);
+}
+
+std::vector<std::string> InstalledSaverLog() { return harness::ReadLines(WindowsFile("testsaver.log")); }
+
+class SaverProperties : public ModeTest {
+ protected:
+  void TearDown() override {
+    harness::MouseMoveTo(10, 10);
+    ModeTest::TearDown();
+  }
+  const char* PasswordValue() const { return Nt() ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword"; }
+  // The dialog with `selected` chosen in system.ini, a timeout of `timeout`
+  // seconds and the password flag `password` stored before the program starts.
+  HWND Open(const std::string& selected, const char* ini = nullptr, UINT timeout = 90, long password = 0) {
+    ResetSystem(GetParam(), ini);
+    InstallSavers();
+    SelectSaverInSystemIni(selected.c_str());
+    SystemParametersInfoA(SPI_SETSCREENSAVETIMEOUT, timeout, nullptr, SPIF_UPDATEINIFILE);
+    HKEY key;
+    RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_WRITE, &key);
+    const std::string flag = std::to_string(password);
+    if (Nt())
+      RegSetValueExA(key, PasswordValue(), 0, REG_SZ, reinterpret_cast<const BYTE*>(flag.c_str()), 2);
+    else
+      RegSetValueExA(key, PasswordValue(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&password), 4);
+    RegCloseKey(key);
+    if (!Start(ini, kKeepState)) return nullptr;
+    Post(WM_NAPKEY_SAVER_PROPERTIES);
+    return dialog = Dialog(kProps);
+  }
+  HWND Item(int id) const { return GetDlgItem(dialog, id); }
+  std::string Chosen() const { return harness::WindowText(Item(IDC_PROPS_LIST)); }
+  // Windows 95 lists a 32-bit saver under its file name, the others under its name string.
+  std::string Name(const char* win95, const char* other) const { return Mode() == "win95" ? win95 : other; }
+  void Press(int id) {
+    const POINT at = harness::CentreOf(Item(id));
+    harness::MouseMoveTo(at.x, at.y);
+    harness::MouseButton(false, true);
+    harness::MouseButton(false, false);
+  }
+  // Drops the list down with a click and clicks the item `name`.
+  void Choose(const std::string& name) {
+    HWND combo = Item(IDC_PROPS_LIST);
+    const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name.c_str()));
+    ASSERT_NE(CB_ERR, index) << name;
+    Press(IDC_PROPS_LIST);
+    ASSERT_TRUE(harness::WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 20000));
+    HWND list = nullptr;
+    for (HWND window : harness::TopLevelWindows(napkey.Pid()))
+      if (harness::ClassName(window) == "ComboLBox") list = window;
+    ASSERT_TRUE(list) << "no dropped list";
+    RECT item;
+    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    harness::MouseMoveTo((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    harness::MouseButton(false, true);
+    harness::MouseButton(false, false);
+    EXPECT_TRUE(harness::WaitUntil([&] { return Chosen() == name && !SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); },
+                                   20000)) << name;
+    ASSERT_TRUE(Alive());
+  }
+  // Clicks into the delay field, empties it and types `digits`.
+  void TypeDelay(const char* digits) {
+    HWND edit = Item(IDC_PROPS_DELAY);
+    Press(IDC_PROPS_DELAY);
+    ASSERT_TRUE(harness::WaitUntil([&] { return harness::FocusOf(edit) == edit; }, 20000));
+    harness::KeyTap(VK_END);
+    for (int i = 0; i < 10; ++i) harness::KeyTap(VK_BACK);
+    harness::TypeDigits(digits);
+    EXPECT_TRUE(harness::WaitUntil([&] { return harness::WindowText(edit) == digits; }, 20000)) << digits;
+  }
+  HWND MiniPreview() const {
+    for (HWND window : harness::TopLevelWindows(napkey.Pid()))
+      if (harness::ClassName(window) == "QRT_SSPreview") return window;
+    return nullptr;
+  }
+  // What the mini preview shows: a "live" child of the saver's process that
+  // takes no input, its "icon" at the centre, or the "background" there.
+  std::string Shown(HWND preview) const {
+    if (HWND child = GetWindow(preview, GW_CHILD)) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(child, &process);
+      return process != napkey.Pid() && !IsWindowEnabled(child) ? "live" : "a child";
+    }
+    RECT client;
+    GetClientRect(preview, &client);
+    MapWindowPoints(preview, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const COLORREF centre = harness::ScreenPixel((client.left + client.right) / 2, (client.top + client.bottom) / 2);
+    return centre == GetSysColor(COLOR_BACKGROUND) ? "background" : "icon";
+  }
+  HWND dialog = nullptr;
+};
+
+TEST_P(SaverProperties, CurrentSaverFromItsFullOrShortPathInEitherDirectory) {
+  InstallSavers();
+  char shortFull[MAX_PATH];
+  ASSERT_TRUE(GetShortPathNameA(WindowsFile("Full Test Saver.scr").c_str(), shortFull, MAX_PATH));
+  const std::string testsaver = Name("testsaver", "testsaver.scr (32-bit)");
+  const struct { std::string selected, chosen, path; } cases[] = {
+      {WindowsFile("testsaver.scr"), testsaver, WindowsFile("testsaver.scr")},
+      {SystemFile("testsaver.scr"), testsaver, SystemFile("testsaver.scr")},  // the same name twice in the list
+      {shortFull, Name("Full Test Saver", "Napkey Full Test Saver"), WindowsFile("Full Test Saver.scr")}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(Open(c.selected));
+    EXPECT_EQ(5, SendMessageA(Item(IDC_PROPS_LIST), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(c.chosen, Chosen()) << c.selected;
+    Press(IDC_PROPS_INFO);
+    HWND info = Dialog("Screen Saver Information");
+    EXPECT_EQ(0, lstrcmpiA(c.path.c_str(), harness::WindowText(GetDlgItem(info, IDC_INFO_PATH)).c_str())) << c.selected;
+    Answer(info, IDOK);
+    Answer(dialog, IDCANCEL);
+    ASSERT_TRUE(Alive());
+    EXPECT_FALSE(IniHas("Misc", "DelayInSecs")) << "Cancel writes nothing";
+    EXPECT_TRUE(Exit());
+  }
+}
+
+// Each kind of saver with the password flag stored on: the password controls
+// and the mini preview follow the choice.
+TEST_P(SaverProperties, PasswordControlsAndMiniPreviewFollowTheChosenSaver) {
+  ASSERT_TRUE(Open(WindowsFile("testsaver.scr"), nullptr, 90, 1));
+  const bool nt = Nt();
+  const struct { std::string name; bool note, password, duringPreview, change; const char* shown; } cases[] = {
+      {Name("saver310", "saver310.scr (32-bit)"), false, true, !nt, !nt, "icon"},
+      {"Title (16-bit)", true, nt, false, false, "background"},
+      {Name("testsaver", "testsaver.scr (32-bit)"), false, true, !nt, !nt, "live"}};
+  for (const auto& c : cases) {
+    Choose(c.name);
+    EXPECT_EQ(c.note, IsWindowVisible(Item(IDC_PROPS_16BIT_NOTE)) != FALSE) << c.name;
+    EXPECT_EQ(c.password, IsWindowEnabled(Item(IDC_PROPS_PASSWORD)) != FALSE) << c.name;
+    EXPECT_EQ(c.duringPreview, IsWindowEnabled(Item(IDC_PROPS_NO_PREVIEW_PASSWORD)) != FALSE) << c.name;
+    EXPECT_EQ(c.change, IsWindowEnabled(Item(IDC_PROPS_CHANGE_PASSWORD)) != FALSE) << c.name;
+    HWND preview = MiniPreview();
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(c.name + " - Mini-Preview", harness::WindowText(preview));
+    EXPECT_TRUE(harness::WaitUntil([&] { return Shown(preview) == c.shown; }, 20000)) << c.name << ": " << Shown(preview);
+  }
+  // Beside the dialog, on the side with more room.
+  RECT box, preview;
+  GetWindowRect(dialog, &box);
+  GetWindowRect(MiniPreview(), &preview);
+  EXPECT_EQ(box.top, preview.top);
+  EXPECT_TRUE(preview.left == box.right || preview.right == box.left) << preview.left << " " << box.left;
+  Answer(dialog, IDCANCEL);
+  EXPECT_TRUE(Exit());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, SaverProperties, ::testing::Values("win95", "nt40", "win10"));
+
+}  // namespace
