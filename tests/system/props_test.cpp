@@ -49,6 +49,11 @@ class SaverProperties : public ModeTest {
     return dialog = Dialog(kProps);
   }
   HWND Item(int id) const { return GetDlgItem(dialog, id); }
+  // A path as the platform stores it in system.ini: Windows 95 the short form.
+  std::string PlatformPath(const std::string& path) const {
+    char shortPath[MAX_PATH];
+    return Mode() == "win95" && GetShortPathNameA(path.c_str(), shortPath, MAX_PATH) ? shortPath : path;
+  }
   std::string Chosen() const { return harness::WindowText(Item(IDC_PROPS_LIST)); }
   // Windows 95 lists a 32-bit saver under its file name, the others under its name string.
   std::string Name(const char* win95, const char* other) const { return Mode() == "win95" ? win95 : other; }
@@ -162,6 +167,113 @@ TEST_P(SaverProperties, PasswordControlsAndMiniPreviewFollowTheChosenSaver) {
   EXPECT_EQ(box.top, preview.top);
   EXPECT_TRUE(preview.left == box.right || preview.right == box.left) << preview.left << " " << box.left;
   Answer(dialog, IDCANCEL);
+  EXPECT_TRUE(Exit());
+}
+
+TEST_P(SaverProperties, OkAndApplyStoreWhatTheDialogShows) {
+  const struct { const char* label; const char* ini; const char* typed; bool minutes, untick, apply; const char* timeout;
+                 int inSeconds; bool active; } cases[] = {
+      {"90 s shown in minutes", "[Misc]\r\nDelayInSecs=0\r\n", nullptr, false, false, false, "60", 0, true},
+      {"0 becomes 1, kept after Cancel", nullptr, "0", false, false, true, "1", 1, true},
+      {"5 minutes", nullptr, "5", true, false, false, "300", 0, true},
+      {"Timeout Enabled unticked", nullptr, nullptr, false, true, false, "90", 1, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    ASSERT_TRUE(Open(WindowsFile("saver310.scr"), c.ini));
+    EXPECT_EQ(c.ini ? "1" : "90", harness::WindowText(Item(IDC_PROPS_DELAY)));
+    Choose(Name("testsaver", "testsaver.scr (32-bit)"));
+    if (c.typed) TypeDelay(c.typed);
+    if (c.minutes) Press(IDC_PROPS_MINUTES);
+    if (c.untick) Press(IDC_PROPS_ENABLED);
+    Press(c.apply ? IDC_PROPS_APPLY : IDOK);
+    ASSERT_TRUE(Alive());
+    if (c.apply) Press(IDCANCEL);
+    ASSERT_TRUE(harness::WaitUntil([&] { return !IsWindow(dialog); }, 20000));
+    EXPECT_EQ(c.timeout, Desktop("ScreenSaveTimeOut"));
+    EXPECT_EQ(c.active, SystemSaverActive());
+    EXPECT_EQ(0, lstrcmpiA(PlatformPath(WindowsFile("testsaver.scr")).c_str(), SaverInSystemIni().c_str()))
+        << SaverInSystemIni();
+    EXPECT_EQ((std::vector<int>{c.inSeconds, 1, 1}),
+              (std::vector<int>{IniInt("Misc", "DelayInSecs"), IniInt("Misc", "DisablePreviewPassword"),
+                                IniInt("Misc", "ShowMiniPreview")}));
+    if (!c.active) {  // another program enables it and says so: held off
+      SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+      BroadcastSettingChange();
+      EXPECT_FALSE(SystemSaverActive()) << "the program keeps it off";
+    }
+    EXPECT_TRUE(Exit());
+  }
+}
+
+TEST_P(SaverProperties, BadDelayIsRefusedAndNothingWritten) {
+  // Typing stops when the narrow field is full; a longer number can still be
+  // put there by another program, as here.
+  for (const auto& typed : {std::make_pair("", false), std::make_pair("99999999", true)}) {
+    ASSERT_TRUE(Open(WindowsFile("testsaver.scr")));
+    TypeDelay("");
+    if (typed.second) {
+      SetWindowTextA(Item(IDC_PROPS_DELAY), typed.first);
+      Press(IDC_PROPS_MINUTES);
+    }
+    Press(IDOK);
+    HWND box = Dialog("Drowsel/Plus");
+    EXPECT_EQ("Delay must be a positive number", harness::ReadMessageBox(box).text) << typed.first;
+    Answer(box, IDOK);
+    ASSERT_TRUE(Alive());
+    EXPECT_EQ(Item(IDC_PROPS_DELAY), harness::FocusOf(dialog));
+    const LRESULT selection = SendMessageA(Item(IDC_PROPS_DELAY), EM_GETSEL, 0, 0);
+    EXPECT_EQ(static_cast<WORD>(std::string(typed.first).size()), HIWORD(selection)) << "all selected";
+    EXPECT_EQ(0, LOWORD(selection));
+    EXPECT_FALSE(IniHas("Misc", "DelayInSecs"));
+    EXPECT_EQ("90", Desktop("ScreenSaveTimeOut"));
+    Answer(dialog, IDCANCEL);
+    EXPECT_TRUE(Exit());
+  }
+}
+
+// With the password flag stored on, both boxes ticked: on Windows 95 the
+// saver runs without a password, and the flag comes back afterwards.
+TEST_P(SaverProperties, PreviewAndSettingsWaitForTheSaverWithTheDialogDisabled) {
+  ASSERT_TRUE(Open(WindowsFile("testsaver.scr"), nullptr, 90, 1));
+  for (const auto& button : {std::make_pair(IDC_PROPS_PREVIEW, " /s"), std::make_pair(IDC_PROPS_SETTINGS, " /c")}) {
+    Press(button.first);
+    ASSERT_TRUE(harness::WaitUntil([&] {
+      const std::vector<std::string> log = InstalledSaverLog();
+      return !log.empty() && log.back() == WindowsFile("testsaver.scr") + button.second;
+    }, 20000)) << button.second;
+    EXPECT_FALSE(IsWindowEnabled(dialog));
+    EXPECT_EQ(Mode() == "win95" ? "0" : "1", Desktop(PasswordValue())) << button.second;
+    CloseTestSavers();
+    ASSERT_TRUE(harness::WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, 20000));
+    ASSERT_TRUE(Alive());
+    EXPECT_EQ("1", Desktop(PasswordValue())) << button.second;
+  }
+  Answer(dialog, IDCANCEL);
+  EXPECT_TRUE(Exit());
+}
+
+TEST_P(SaverProperties, MiniPreviewRestartsOnceAfterResizingAndLeavesNoSaverBehind) {
+  const auto previews = [] {
+    int count = 0;
+    for (const std::string& line : InstalledSaverLog()) count += line.find(" /p ") != std::string::npos;
+    return count;
+  };
+  ASSERT_TRUE(Open(WindowsFile("testsaver.scr")));
+  HWND preview = MiniPreview();
+  ASSERT_TRUE(harness::WaitUntil([&] { return Shown(preview) == "live"; }, 20000));
+  ASSERT_EQ(1, previews());
+  ASSERT_TRUE(spy->ResizeBurst(preview, 5));
+  ASSERT_TRUE(spy->RunTimer(preview, 200));  // the restart, due earlier, has run
+  EXPECT_EQ(2, previews()) << "one restart for the whole burst";
+  EXPECT_EQ("live", Shown(preview));
+  Press(IDC_PROPS_MINI_PREVIEW);
+  EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindow(preview); }, 20000));
+  EXPECT_TRUE(harness::WaitUntil([] { return RunningProcesses("testsaver.scr") == 0; }, 20000)) << "unticked";
+  Press(IDC_PROPS_MINI_PREVIEW);
+  ASSERT_TRUE(harness::WaitUntil([&] { return (preview = MiniPreview()) && Shown(preview) == "live"; }, 20000));
+  Press(IDOK);
+  EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindow(dialog) && !IsWindow(preview); }, 20000));
+  EXPECT_TRUE(harness::WaitUntil([] { return RunningProcesses("testsaver.scr") == 0; }, 20000)) << "after OK";
   EXPECT_TRUE(Exit());
 }
 
