@@ -17,8 +17,7 @@ std::string g_fixturesDir;
 // Files the tests leave next to the fixtures or in the Windows directory.
 const char* const kScratchFiles[] = {"testsaver.log", "exitrec\\exitrequests.log", "exitrec\\exit.refuse",
                                      "exitrec\\privilege.refuse"};
-const char* const kWindowsScratch[] = {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF", "testsaver.scr",
-                                       "testsaver.log", "saver310.scr", "ne_title.scr", "Full Test Saver.scr"};
+const char* const kWindowsScratch[] = {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF", "testsaver.log"};
 const char* const kSavers[][2] = {{"testsaver.scr", "testsaver.scr"}, {"saver310.scr", "saver310.scr"},
                                   {"ne_title.scr", "ne_title.scr"}, {"saverfull.scr", "Full Test Saver.scr"}};
 
@@ -143,8 +142,12 @@ void ResetSystem(const char* mode, const char* iniContents, bool firstStart) {
   SetSaverFlag(true);
   for (const char* name : kScratchFiles) DeleteFileA(FixturePath(name).c_str());
   for (const char* name : kWindowsScratch) DeleteFileA(WindowsFile(name).c_str());
-  DeleteFileA(SystemFile("testsaver.scr").c_str());
-  DeleteFileA(SystemFile("testsaver.log").c_str());
+  RemoveSavers();
+}
+
+void RemoveSavers() {
+  for (const auto& saver : kSavers) DeleteFileA(WindowsFile(saver[1]).c_str());
+  for (const char* name : {"testsaver.scr", "testsaver.log"}) DeleteFileA(SystemFile(name).c_str());
 }
 
 void InstallSavers() {

@@ -34,6 +34,7 @@ std::vector<std::string> ExitRequests();
 // Copies the saver fixtures into the Windows directory (the logging test
 // saver also into the System directory), where the program's catalogue looks.
 void InstallSavers();
+void RemoveSavers();
 std::string SystemFile(const char* name);
 // Processes of this executable name now running.
 int RunningProcesses(const char* exeName);

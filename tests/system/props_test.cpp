@@ -27,6 +27,7 @@ class SaverProperties : public ModeTest {
   void TearDown() override {
     harness::MouseMoveTo(10, 10);
     ModeTest::TearDown();
+    RemoveSavers();  // the other test layers share this Windows directory
   }
   const char* PasswordValue() const { return Nt() ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword"; }
   // The dialog with `selected` chosen in system.ini, a timeout of `timeout`
