@@ -32,7 +32,9 @@ class SaverProperties : public ModeTest {
   const char* PasswordValue() const { return Nt() ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword"; }
   // The dialog with `selected` chosen in system.ini, a timeout of `timeout`
   // seconds and the password flag `password` stored before the program starts.
-  HWND Open(const std::string& selected, const char* ini = nullptr, UINT timeout = 90, long password = 0) {
+  enum Way { kMessage, kMenu, kBarButton };
+  HWND Open(const std::string& selected, const char* ini = nullptr, UINT timeout = 90, long password = 0,
+            Way way = kMessage) {
     ResetSystem(GetParam(), ini);
     InstallSavers();
     SelectSaverInSystemIni(selected.c_str());
@@ -46,7 +48,8 @@ class SaverProperties : public ModeTest {
       RegSetValueExA(key, PasswordValue(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&password), 4);
     RegCloseKey(key);
     if (!Start(ini, kKeepState)) return nullptr;
-    Post(WM_NAPKEY_SAVER_PROPERTIES);
+    if (way == kBarButton) Click(Button(IDC_BAR_PROPERTIES));
+    else Post(way == kMenu ? WM_COMMAND : WM_NAPKEY_SAVER_PROPERTIES, way == kMenu ? IDM_SAVER_PROPERTIES : 0);
     return dialog = Dialog(kProps);
   }
   HWND Item(int id) const { return GetDlgItem(dialog, id); }
@@ -117,23 +120,31 @@ class SaverProperties : public ModeTest {
   HWND dialog = nullptr;
 };
 
+// Opened each way the program offers; the current saver is found by its full
+// or short path in either directory, and Info shows that very file.
 TEST_P(SaverProperties, CurrentSaverFromItsFullOrShortPathInEitherDirectory) {
   InstallSavers();
   char shortFull[MAX_PATH];
   ASSERT_TRUE(GetShortPathNameA(WindowsFile("Full Test Saver.scr").c_str(), shortFull, MAX_PATH));
   const std::string testsaver = Name("testsaver", "testsaver.scr (32-bit)");
-  const struct { std::string selected, chosen, path; } cases[] = {
-      {WindowsFile("testsaver.scr"), testsaver, WindowsFile("testsaver.scr")},
-      {SystemFile("testsaver.scr"), testsaver, SystemFile("testsaver.scr")},  // the same name twice in the list
-      {shortFull, Name("Full Test Saver", "Napkey Full Test Saver"), WindowsFile("Full Test Saver.scr")}};
+  const struct { Way way; std::string selected, chosen, path; } cases[] = {
+      {kMenu, WindowsFile("testsaver.scr"), testsaver, WindowsFile("testsaver.scr")},
+      {kBarButton, SystemFile("testsaver.scr"), testsaver, SystemFile("testsaver.scr")},  // one name twice
+      {kMessage, shortFull, Name("Full Test Saver", "Napkey Full Test Saver"), WindowsFile("Full Test Saver.scr")},
+      {kMessage, "", "", ""}};
   for (const auto& c : cases) {
-    ASSERT_TRUE(Open(c.selected));
+    ASSERT_TRUE(Open(c.selected, nullptr, 90, 0, c.way));
     EXPECT_EQ(5, SendMessageA(Item(IDC_PROPS_LIST), CB_GETCOUNT, 0, 0));
     EXPECT_EQ(c.chosen, Chosen()) << c.selected;
     Press(IDC_PROPS_INFO);
-    HWND info = Dialog("Screen Saver Information");
-    EXPECT_EQ(0, lstrcmpiA(c.path.c_str(), harness::WindowText(GetDlgItem(info, IDC_INFO_PATH)).c_str())) << c.selected;
-    Answer(info, IDOK);
+    if (c.path.empty()) {
+      EXPECT_EQ("No screen saver is selected.", Box().text);
+      Answer(Dialog("Drowsel/Plus"), IDOK);
+    } else {
+      HWND info = Dialog("Screen Saver Information");
+      EXPECT_EQ(0, lstrcmpiA(c.path.c_str(), harness::WindowText(GetDlgItem(info, IDC_INFO_PATH)).c_str()));
+      Answer(info, IDOK);
+    }
     Answer(dialog, IDCANCEL);
     ASSERT_TRUE(Alive());
     EXPECT_FALSE(IniHas("Misc", "DelayInSecs")) << "Cancel writes nothing";
@@ -248,6 +259,15 @@ TEST_P(SaverProperties, PreviewAndSettingsWaitForTheSaverWithTheDialogDisabled) 
     ASSERT_TRUE(harness::WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, 20000));
     ASSERT_TRUE(Alive());
     EXPECT_EQ("1", Desktop(PasswordValue())) << button.second;
+  }
+  // Windows 95 asks the saver for its password dialog, owned by this one.
+  EXPECT_EQ(!Nt(), IsWindowEnabled(Item(IDC_PROPS_CHANGE_PASSWORD)) != FALSE);
+  if (!Nt()) {
+    Press(IDC_PROPS_CHANGE_PASSWORD);
+    const std::string line = WindowsFile("testsaver.scr") + " /A " + std::to_string(reinterpret_cast<LONG_PTR>(dialog));
+    EXPECT_TRUE(harness::WaitUntil([&] { return InstalledSaverLog().size() == 3 && InstalledSaverLog()[2] == line; },
+                                   20000)) << line;
+    CloseTestSavers();
   }
   Answer(dialog, IDCANCEL);
   EXPECT_TRUE(Exit());
