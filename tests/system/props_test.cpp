@@ -61,10 +61,14 @@ class SaverProperties : public ModeTest {
   std::string Chosen() const { return harness::WindowText(Item(IDC_PROPS_LIST)); }
   // Windows 95 lists a 32-bit saver under its file name, the others under its name string.
   std::string Name(const char* win95, const char* other) const { return Mode() == "win95" ? win95 : other; }
+  // A click on a control; the button goes up once the control holds the
+  // mouse (the list drops down and gives it to its list instead).
   void Press(int id) {
     const POINT at = harness::CentreOf(Item(id));
     harness::MouseMoveTo(at.x, at.y);
     harness::MouseButton(false, true);
+    if (id != IDC_PROPS_LIST)
+      EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(dialog) == Item(id); }, 20000)) << id;
     harness::MouseButton(false, false);
   }
   // Drops the list down with a click and clicks the item `name`.
