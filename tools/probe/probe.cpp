@@ -6,7 +6,8 @@
 //   napkey_probe gallery NAPKEY.EXE FIXTURES-FOLDER OUT-FOLDER
 //     (`make gallery`) photographs the bar in every size, with the saver
 //     enabled, disabled and a button held down, and joins the pictures into
-//     OUT-FOLDER\bar-gallery.png.
+//     OUT-FOLDER\bar-gallery.png; then the Screen Saver Properties dialog with
+//     its mini preview as Windows 95 and as Windows 10.
 #include <windows.h>
 
 #include <cstdio>
@@ -54,6 +55,36 @@ bool Photograph(const RECT& area, const std::string& png) {
                             20000);
 }
 
+// The Screen Saver Properties dialog with its mini preview, on Windows 95 with
+// a saver shown by its icon and on Windows 10 with a live one.
+bool PhotographProperties(const std::string& outFolder) {
+  for (const char* mode : {"win95", "win10"}) {
+    driver::ResetSystem(mode);
+    driver::InstallSavers();
+    driver::SelectSaverInSystemIni(driver::WindowsFile(!std::strcmp(mode, "win95") ? "saver310.scr" : "testsaver.scr").c_str());
+    driver::Napkey napkey;
+    HWND main = napkey.Start() ? napkey.WaitMainWindow() : nullptr;
+    if (!main) return false;
+    PostMessageA(main, WM_NAPKEY_SAVER_PROPERTIES, 0, 0);
+    HWND dialog = harness::WaitForDialog("Screen Saver Properties", napkey.Pid(), 20000);
+    HWND preview = nullptr;
+    harness::WaitUntil([&] { return (preview = FindWindowA("QRT_SSPreview", nullptr)) != nullptr; }, 20000);
+    RECT area = {}, previewArea = {};
+    GetWindowRect(dialog, &area);
+    GetWindowRect(preview, &previewArea);
+    UnionRect(&area, &area, &previewArea);
+    for (HWND window : {dialog, preview})
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    const bool taken = Photograph(area, outFolder + "/properties-" + mode + ".png");
+    harness::PressButton(dialog, IDCANCEL);
+    harness::WaitUntil([&] { return !IsWindow(dialog); }, 20000);
+    if (!taken || !napkey.ExitThroughMenu()) return false;
+    driver::RemoveSavers();
+    std::printf("dialog picture: %s/properties-%s.png\n", outFolder.c_str(), mode);
+  }
+  return true;
+}
+
 int Gallery(const std::string& outFolder) {
   std::string join = "/usr/bin/convert";
   for (int size = 0; size < 3; ++size) {
@@ -95,6 +126,7 @@ int Gallery(const std::string& outFolder) {
     if (!napkey.ExitThroughMenu()) return 1;
   }
   join += " -background white -splice 0x8 -append -scale 400% " + outFolder + "/bar-gallery.png";
+  if (!PhotographProperties(outFolder)) return 1;
   harness::RunHostCommand(("/bin/sh -c \"" + join + " && touch " + outFolder + "/bar-gallery.done\"").c_str());
   const std::string done = "Z:" + outFolder + "/bar-gallery.done";
   if (!harness::WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000)) return 1;
