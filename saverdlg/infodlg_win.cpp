@@ -14,11 +14,10 @@ const char* const kStringKeys[] = {"Comments",        "CompanyName",     "FileDe
                                    "PrivateBuild",    "ProductName",     "ProductVersion",   "SpecialBuild"};
 const char kNoInfo[] = "(No info available)";
 
-// One record for the program: read anew each time the dialog opens.
-VersionInfo& ProgramVersionInfo() {
-  static VersionInfo info;
-  return info;
-}
+// One record for the program, read anew each time the dialog opens. At file
+// scope: a function-local one would pull in the runtime's thread-safe guard.
+VersionInfo g_versionInfo;
+VersionInfo& ProgramVersionInfo() { return g_versionInfo; }
 
 // UTC, as the file system keeps it: the user's short date, two blanks, the time.
 void ReadLastChanged(VersionInfo* info, const char* path) {
