@@ -60,6 +60,16 @@ void TypeDigits(const char* digits) {
   for (; *digits; ++digits) KeyTap(static_cast<WORD>(*digits));
 }
 
+void MouseButtonAt(int x, int y, bool down) {
+  INPUT input;
+  ZeroMemory(&input, sizeof input);
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
+  input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+  Send(input);
+}
+
 HWND CaptureOf(HWND window) { return ThreadInfoOf(window).hwndCapture; }
 HWND FocusOf(HWND window) { return ThreadInfoOf(window).hwndFocus; }
 

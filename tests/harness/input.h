@@ -12,6 +12,9 @@ namespace harness {
 
 void MouseMoveTo(int x, int y);
 void MouseButton(bool right, bool down);
+// A button going down or up at a point given with it: a late echo of an
+// earlier pointer move cannot shift it.
+void MouseButtonAt(int x, int y, bool down);
 
 // The capture and focus windows of the thread that owns `window`.
 HWND CaptureOf(HWND window);

@@ -344,9 +344,9 @@ HWND SystemTest::Start(const char* ini, unsigned flags) {
 void SystemTest::Click(HWND control, int dx) {
   const POINT at = harness::CentreOf(control);
   harness::MouseMoveTo(at.x + dx, at.y);
-  harness::MouseButton(false, true);
+  harness::MouseButtonAt(at.x + dx, at.y, true);
   EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(control) == control; }, 20000)) << "not pressed";
-  harness::MouseButton(false, false);
+  harness::MouseButtonAt(at.x + dx, at.y, false);
   EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(control) == nullptr; }, 20000)) << "not released";
 }
 

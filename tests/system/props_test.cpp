@@ -64,12 +64,14 @@ class SaverProperties : public ModeTest {
   // A click on a control; the button goes up once the control holds the
   // mouse (the list drops down and gives it to its list instead).
   void Press(int id) {
-    const POINT at = harness::CentreOf(Item(id));
+    HWND control = Item(id);
+    const POINT at = harness::CentreOf(control);
     harness::MouseMoveTo(at.x, at.y);
-    harness::MouseButton(false, true);
-    if (id != IDC_PROPS_LIST)
-      EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(dialog) == Item(id); }, 20000)) << id;
-    harness::MouseButton(false, false);
+    harness::MouseButtonAt(at.x, at.y, true);
+    if (id == IDC_PROPS_LIST) return harness::MouseButtonAt(at.x, at.y, false);
+    EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(dialog) == control; }, 20000)) << id;
+    harness::MouseButtonAt(at.x, at.y, false);
+    EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(dialog) != control; }, 20000)) << id;
   }
   // Drops the list down with a click and clicks the item `name`.
   void Choose(const std::string& name) {
@@ -85,9 +87,10 @@ class SaverProperties : public ModeTest {
     RECT item;
     SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
-    harness::MouseMoveTo((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    harness::MouseButton(false, true);
-    harness::MouseButton(false, false);
+    const POINT at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    harness::MouseMoveTo(at.x, at.y);
+    harness::MouseButtonAt(at.x, at.y, true);
+    harness::MouseButtonAt(at.x, at.y, false);
     EXPECT_TRUE(harness::WaitUntil([&] { return Chosen() == name && !SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); },
                                    20000)) << name;
     ASSERT_TRUE(Alive());
