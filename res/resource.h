@@ -94,6 +94,51 @@
 #define IDC_INFO_FLAGS 1034
 #define IDC_INFO_TYPE 1035
 
+// Customize sheet: Taskbar Icons page.
+#define IDD_PAGE_TASKBAR_ICONS 2019
+#define IDC_TI_SHOW 1200
+#define IDC_TI_SINGLE_FIRST 1201  // 1201..1204: no action, toggle, start, properties
+#define IDC_TI_DOUBLE_FIRST 1205  // 1205..1208
+#define IDC_TI_NOTE 1209
+#define IDC_TI_FAST_EXIT_SHOW 1210
+#define IDC_TI_EXIT_SINGLE 1211
+#define IDC_TI_EXIT_DOUBLE 1212
+#define IDC_TI_SAVER_ICON 1213
+#define IDC_TI_FAST_EXIT_ICON 1214
+
+// Customize sheet: Fast Exit page (1500..1505: choices, shutdown, reboot,
+// log off, restart Windows 95, exit to DOS).
+#define IDD_PAGE_FAST_EXIT 2020
+#define IDC_FE_FIRST 1500
+
+// Customize sheet: Button Bar page.
+#define IDD_PAGE_BUTTON_BAR 2021
+#define IDC_BB_TOGGLE 1001
+#define IDC_BB_PROPERTIES 1002
+#define IDC_BB_START 1003
+#define IDC_BB_FAST_EXIT 1004
+#define IDC_BB_FACE_TOGGLE 1005
+#define IDC_BB_FACE_FAST_EXIT 1006
+#define IDC_BB_FACE_START 1007
+#define IDC_BB_FACE_PROPERTIES 1008
+#define IDC_BB_SHOW 1300
+#define IDC_BB_ON_TOP 1301
+#define IDC_BB_SMALL 1302
+#define IDC_BB_MEDIUM 1303
+#define IDC_BB_LARGE 1304
+#define IDC_BB_FACE_SMALL 1305
+#define IDC_BB_FACE_MEDIUM 1306
+#define IDC_BB_FACE_LARGE 1307
+#define IDC_BB_SPACE 1308
+#define IDC_BB_SPACE_SPIN 1309
+#define IDC_BB_BORDER 1310
+#define IDC_BB_BORDER_SPIN 1311
+#define IDC_BB_TOOLTIPS 1312
+
+// Customize sheet: Hot Keys page (1400 + the key's index in the record).
+#define IDD_PAGE_HOT_KEYS 2022
+#define IDC_HK_FIRST 1400
+
 // Quick Help (welcome) dialog.
 #define IDD_QUICK_HELP 2032
 

@@ -1,10 +1,366 @@
+// The Customize sheet: four pages over a working copy of the live options,
+// handed over to the main window on Apply and OK.
 #include <windows.h>
+#include <commctrl.h>
 
+#include <initializer_list>
+#include <utility>
+
+#include "app/about_win.h"
+#include "app/messages.h"
+#include "app/platform_win.h"
+#include "app/report_win.h"
+#include "app/userxface.h"
+#include "buttonbar/face_win.h"
+#include "buttonbar/input_win.h"
+#include "res/resource.h"
 #include "settings/options.h"
+#include "settings/pages.h"
+
+namespace {
+
+enum PageIndex { kTaskbarIconsPage, kButtonBarPage, kFastExitPage, kHotKeysPage, kPageCount };
+const WORD kTemplates[kPageCount] = {IDD_PAGE_TASKBAR_ICONS, IDD_PAGE_BUTTON_BAR, IDD_PAGE_FAST_EXIT, IDD_PAGE_HOT_KEYS};
+const DWORD kPageHelp[kPageCount] = {kHelpTaskbarIconsPage, kHelpButtonBarPage, kHelpFastExitPage, kHelpHotKeysPage};
+
+// The one sheet that can be open; null while none is.
+Options* g_live = nullptr;
+Options* g_working = nullptr;
+HWND g_sheet = nullptr;
+HWND g_owner = nullptr;
+PROPSHEETPAGEA g_pages[kPageCount];
+PROPSHEETHEADERA g_header;
+
+void Tell(HWND page, const char* text) {
+  MessageBoxA(page, text, "Drowsel/Plus", MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+}
+bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+void Check(HWND page, int id, int32_t on) { CheckDlgButton(page, id, on ? BST_CHECKED : BST_UNCHECKED); }
+void SetResult(HWND page, LONG_PTR result) { SetWindowLongPtrA(page, DWLP_MSGRESULT, result); }
+
+// The first checked of `count` radio buttons from `firstId`; `fallback` when none is.
+int32_t ReadGroup(HWND page, int firstId, int count, int32_t fallback) {
+  bool checked[6] = {};
+  for (int i = 0; i < count; ++i) checked[i] = Checked(page, firstId + i);
+  return FirstChecked(checked, count, fallback);
+}
+
+// Checks button `firstId + value` of a group of `count`, when the value names one.
+void WriteGroup(HWND page, int firstId, int count, int32_t value) {
+  if (value >= 0 && value < count) CheckRadioButton(page, firstId, firstId + count - 1, firstId + value);
+}
+
+// --- Taskbar Icons -----------------------------------------------------------
+
+void WriteTaskbarIcons(HWND page, const Options& record) {
+  Check(page, IDC_TI_FAST_EXIT_SHOW, record.FastExitTaskbarIcon.Show);
+  CheckRadioButton(page, IDC_TI_EXIT_SINGLE, IDC_TI_EXIT_DOUBLE,
+                   record.FastExitTaskbarIcon.ExitOnSingleClick ? IDC_TI_EXIT_SINGLE : IDC_TI_EXIT_DOUBLE);
+  Check(page, IDC_TI_SHOW, record.TaskbarIcon.Show);
+  WriteGroup(page, IDC_TI_SINGLE_FIRST, 4, record.TaskbarIcon.SingleClick);
+  WriteGroup(page, IDC_TI_DOUBLE_FIRST, 4, record.TaskbarIcon.DoubleClick);
+}
+
+const char* ReadTaskbarIcons(HWND page, Options* record) {
+  record->FastExitTaskbarIcon.Show = Checked(page, IDC_TI_FAST_EXIT_SHOW);
+  record->FastExitTaskbarIcon.ExitOnSingleClick = Checked(page, IDC_TI_EXIT_SINGLE);
+  record->TaskbarIcon.Show = Checked(page, IDC_TI_SHOW);
+  record->TaskbarIcon.SingleClick = ReadGroup(page, IDC_TI_SINGLE_FIRST, 4, record->TaskbarIcon.SingleClick);
+  record->TaskbarIcon.DoubleClick = ReadGroup(page, IDC_TI_DOUBLE_FIRST, 4, record->TaskbarIcon.DoubleClick);
+  return ValidateTaskbarIcon(record->TaskbarIcon);
+}
+
+void KeepTaskbarIcons(const Options& from, Options* to) {
+  to->FastExitTaskbarIcon = from.FastExitTaskbarIcon;
+  to->TaskbarIcon = from.TaskbarIcon;
+}
+
+void InitTaskbarIcons(HWND page) {
+  WriteTaskbarIcons(page, *g_working);
+  const int side = GetSystemMetrics(SM_CXSMICON), height = GetSystemMetrics(SM_CYSMICON);
+  for (const auto& icon : {std::make_pair(IDI_SAVER_ENABLED, IDC_TI_SAVER_ICON),
+                           std::make_pair(IDI_FAST_EXIT, IDC_TI_FAST_EXIT_ICON)})
+    if (HANDLE small = LoadImageA(g_instance, MAKEINTRESOURCEA(icon.first), IMAGE_ICON, side, height, 0))
+      SendDlgItemMessageA(page, icon.second, STM_SETICON, reinterpret_cast<WPARAM>(small), 0);
+  if (GetPlatformLevel() < 4) {  // no notification area: only the note stays readable
+    DisableChildWindows(page);
+    EnableWindow(GetDlgItem(page, IDC_TI_NOTE), TRUE);
+    ShowWindow(GetDlgItem(page, IDC_TI_NOTE), SW_SHOW);
+  }
+}
+
+// The small icons were loaded for this page; the templates' own are shared.
+void DestroyTaskbarIcons(HWND page) {
+  for (int id : {IDC_TI_SAVER_ICON, IDC_TI_FAST_EXIT_ICON})
+    DestroyIcon(reinterpret_cast<HICON>(SendDlgItemMessageA(page, id, STM_GETICON, 0, 0)));
+}
+
+// --- Button Bar --------------------------------------------------------------
+
+// The selection check boxes with their bits, in the order a read sets them.
+const struct { int id; int32_t bit; } kSelectionBoxes[] = {
+    {IDC_BB_TOGGLE, kButtonToggle}, {IDC_BB_START, kButtonStart},
+    {IDC_BB_FAST_EXIT, kButtonFastExit}, {IDC_BB_PROPERTIES, kButtonProperties}};
+
+// The face previews: control, face, size class.
+const struct { int id, face, size; } kPreviews[] = {
+    {IDC_BB_FACE_TOGGLE, kButtonToggle, 0}, {IDC_BB_FACE_PROPERTIES, kButtonProperties, 0},
+    {IDC_BB_FACE_START, kButtonStart, 0},   {IDC_BB_FACE_FAST_EXIT, kButtonFastExit, 0},
+    {IDC_BB_FACE_SMALL, kButtonToggle, 0},  {IDC_BB_FACE_MEDIUM, kButtonToggle, 1},
+    {IDC_BB_FACE_LARGE, kButtonToggle, 2}};
+
+void WriteButtonBar(HWND page, const ButtonBarOptions& bar) {
+  Check(page, IDC_BB_SHOW, bar.Show);
+  Check(page, IDC_BB_ON_TOP, bar.OnTop);
+  Check(page, IDC_BB_TOOLTIPS, bar.Tooltips);
+  for (const auto& box : kSelectionBoxes) Check(page, box.id, bar.Selection & box.bit);
+  CheckRadioButton(page, IDC_BB_SMALL, IDC_BB_LARGE,
+                   bar.ButtonSize == 1 ? IDC_BB_MEDIUM : bar.ButtonSize == 2 ? IDC_BB_LARGE : IDC_BB_SMALL);
+  SetDlgItemInt(page, IDC_BB_SPACE, static_cast<UINT>(bar.SpaceBetween), FALSE);
+  SetDlgItemInt(page, IDC_BB_BORDER, static_cast<UINT>(bar.Border), FALSE);
+}
+
+int32_t ReadBarNumber(HWND page, int id) {
+  BOOL isNumber = FALSE;
+  const UINT number = GetDlgItemInt(page, id, &isNumber, FALSE);
+  return BarNumberFromField(isNumber != FALSE, number);
+}
+
+// Shows the numbers it took, so the fields say what will be stored.
+const char* ReadButtonBar(HWND page, Options* record) {
+  ButtonBarOptions& bar = record->ButtonBar;
+  bar.Show = Checked(page, IDC_BB_SHOW);
+  bar.OnTop = Checked(page, IDC_BB_ON_TOP);
+  bar.Tooltips = Checked(page, IDC_BB_TOOLTIPS);
+  bar.SetSelection(0);
+  for (const auto& box : kSelectionBoxes) bar.SetButton(box.bit, Checked(page, box.id));
+  bar.ButtonSize = ReadGroup(page, IDC_BB_SMALL, 3, bar.ButtonSize);
+  bar.SpaceBetween = ReadBarNumber(page, IDC_BB_SPACE);
+  bar.Border = ReadBarNumber(page, IDC_BB_BORDER);
+  WriteButtonBar(page, bar);
+  return ValidateButtonBar(bar);
+}
+
+void KeepButtonBar(const Options& from, Options* to) { to->ButtonBar = from.ButtonBar; }
+
+void InitButtonBar(HWND page) {
+  if (GetPlatformLevel() < 4) {  // the bar is then the only way to reach the program
+    g_working->ButtonBar.Show = 1;
+    EnableWindow(GetDlgItem(page, IDC_BB_SHOW), FALSE);
+  }
+  WriteButtonBar(page, g_working->ButtonBar);
+  for (int spin : {IDC_BB_SPACE_SPIN, IDC_BB_BORDER_SPIN})
+    SendDlgItemMessageA(page, spin, UDM_SETRANGE, 0, MAKELPARAM(30, 0));
+  for (const auto& preview : kPreviews) SizeFacePreview(page, preview.id, preview.size);
+}
+
+BOOL DrawPreview(const DRAWITEMSTRUCT* item) {
+  for (const auto& preview : kPreviews)
+    if (static_cast<int>(item->CtlID) == preview.id) {
+      ButtonFace face;
+      face.Load(preview.face, preview.size);
+      face.pressed = FALSE;
+      face.saverEnabled = TRUE;
+      face.Paint(item->hDC);
+      return TRUE;
+    }
+  return FALSE;
+}
+
+// --- Fast Exit -----------------------------------------------------------------
+
+void WriteFastExit(HWND page, const Options& record) {
+  CheckRadioButton(page, IDC_FE_FIRST, IDC_FE_FIRST + 5, IDC_FE_FIRST + FastExitButtonOf(record.FastExit.FastExitOpt));
+}
+
+const char* ReadFastExit(HWND page, Options* record) {
+  bool checked[6];
+  for (int i = 0; i < 6; ++i) checked[i] = Checked(page, IDC_FE_FIRST + i);
+  record->FastExit.FastExitOpt = FastExitOptFromButtons(checked);
+  return ValidateFastExit(record->FastExit);
+}
+
+void KeepFastExit(const Options& from, Options* to) { to->FastExit = from.FastExit; }
+
+void InitFastExit(HWND page) {
+  WriteFastExit(page, *g_working);
+  if (GetPlatformKind() == PlatformNT)
+    for (int id : {IDC_FE_FIRST + 4, IDC_FE_FIRST + 5}) EnableWindow(GetDlgItem(page, id), FALSE);
+}
+
+// --- Hot Keys --------------------------------------------------------------------
+
+void WriteHotKeys(HWND page, const Options& record) {
+  for (int i = 0; i < HotKeyOptions::kCount; ++i)
+    SendDlgItemMessageA(page, IDC_HK_FIRST + i, HKM_SETHOTKEY, record.HotKeys.KeyAt(i), 0);
+}
+
+const char* ReadHotKeys(HWND page, Options* record) {
+  for (int i = 0; i < HotKeyOptions::kCount; ++i)
+    *record->HotKeys.Key(i) = LOWORD(SendDlgItemMessageA(page, IDC_HK_FIRST + i, HKM_GETHOTKEY, 0, 0));
+  return nullptr;
+}
+
+void KeepHotKeys(const Options& from, Options* to) { to->HotKeys = from.HotKeys; }
+
+// A key alone, or with one modifier only, becomes Ctrl+Alt and that key.
+void InitHotKeys(HWND page) {
+  WriteHotKeys(page, *g_working);
+  for (int i = 0; i < HotKeyOptions::kCount; ++i)
+    SendDlgItemMessageA(page, IDC_HK_FIRST + i, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S | HKCOMB_C | HKCOMB_A,
+                        MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+}
+
+// --- Shared ----------------------------------------------------------------------
+
+struct PageKind {
+  PageIndex index;
+  void (*init)(HWND page);
+  const char* (*read)(HWND page, Options* record);  // the message of the first rule broken, or null
+  void (*keep)(const Options& from, Options* to);
+};
+
+const PageKind kPageKinds[kPageCount] = {
+    {kTaskbarIconsPage, InitTaskbarIcons, ReadTaskbarIcons, KeepTaskbarIcons},
+    {kButtonBarPage, InitButtonBar, ReadButtonBar, KeepButtonBar},
+    {kFastExitPage, InitFastExit, ReadFastExit, KeepFastExit},
+    {kHotKeysPage, InitHotKeys, ReadHotKeys, KeepHotKeys}};
+
+// Any change on a page makes the working copy new again and enables Apply.
+void NoteChange(HWND page) {
+  g_working->applied = 0;
+  if (g_sheet) SendMessageA(g_sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+}
+
+BOOL OnApply(HWND page) {
+  switch (HandOver(g_working, g_live)) {
+    case kHandOverRefused:
+      Tell(page, kShowsNothing);
+      SetResult(page, PSNRET_INVALID_NOCHANGEPAGE);
+      return TRUE;
+    case kHandedOver:
+      if (g_owner) SendMessageA(g_owner, WM_NAPKEY_APPLY_OPTIONS, 0, reinterpret_cast<LPARAM>(g_live));
+      break;
+    case kAlreadyHandedOver: break;
+  }
+  SetResult(page, PSNRET_NOERROR);
+  if (g_sheet) SendMessageA(g_sheet, PSM_CANCELTOCLOSE, 0, 0);
+  return TRUE;
+}
+
+BOOL CustomizePageCommon(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) {
+    if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == EN_CHANGE) NoteChange(page);
+    return FALSE;
+  }
+  if (message == WM_HELP) {
+    ShowHelpTopic(g_working->helpContext);
+    return FALSE;
+  }
+  if (message != WM_NOTIFY) return FALSE;
+  const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+  if (header->code == static_cast<UINT>(UDN_DELTAPOS)) NoteChange(page);
+  switch (header->code) {
+    case PSN_SETACTIVE:
+      if (!g_sheet) {
+        // Like every dialog of the program, the sheet opens in view: placed by
+        // the system it would sit on the owner, off screen below a bar docked
+        // at the bottom.
+        g_sheet = header->hwndFrom;
+        PlaceDialog(g_sheet);
+      }
+      SetResult(page, 0);
+      return TRUE;
+    case PSN_KILLACTIVE: SetResult(page, FALSE); return TRUE;
+    case PSN_APPLY: return OnApply(page);
+    case PSN_RESET:
+      g_live->accepted = 0;
+      SetResult(page, 0);
+      return TRUE;
+    case PSN_QUERYCANCEL: g_live->accepted = 0; return FALSE;
+    case PSN_HELP: ShowHelpTopic(kHelpCustomize); return TRUE;
+  }
+  return FALSE;
+}
+
+INT_PTR PageProc(const PageKind& kind, HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: kind.init(page); return TRUE;
+    case WM_DRAWITEM:
+      if (DrawPreview(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
+    case WM_DESTROY:
+      if (kind.index == kTaskbarIconsPage) DestroyTaskbarIcons(page);
+      break;
+    case WM_NOTIFY: {
+      const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
+      if (code == static_cast<UINT>(PSN_SETACTIVE)) {
+        g_working->startPage = kind.index;
+        g_working->helpContext = static_cast<int32_t>(kPageHelp[kind.index]);
+      } else if (code == static_cast<UINT>(PSN_KILLACTIVE)) {
+        // Read into a copy: a page that breaks a rule stays, and keeps nothing.
+        Options read = *g_working;
+        if (const char* message = kind.read(page, &read)) {
+          Tell(page, message);
+          SetResult(page, TRUE);
+          return TRUE;
+        }
+        kind.keep(read, g_working);
+      }
+      break;
+    }
+  }
+  return CustomizePageCommon(page, message, wParam, lParam);
+}
+
+INT_PTR CALLBACK TaskbarIconsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  return PageProc(kPageKinds[kTaskbarIconsPage], page, message, wParam, lParam);
+}
+INT_PTR CALLBACK ButtonBarPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  return PageProc(kPageKinds[kButtonBarPage], page, message, wParam, lParam);
+}
+INT_PTR CALLBACK FastExitPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  return PageProc(kPageKinds[kFastExitPage], page, message, wParam, lParam);
+}
+INT_PTR CALLBACK HotKeysPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  return PageProc(kPageKinds[kHotKeysPage], page, message, wParam, lParam);
+}
+
+const DLGPROC kPageProcs[kPageCount] = {TaskbarIconsPageProc, ButtonBarPageProc, FastExitPageProc, HotKeysPageProc};
+
+}  // namespace
 
 int Options::Customize(HWND owner) {
-  (void)owner;
-  // TODO(Options::Customize): the Customize property sheet is not built yet;
-  // until it is, nothing is edited and the record stays as it was.
-  return accepted = 0;
+  accepted = 0;
+  g_working = new Options(*this);
+  if (!g_working) return 0;  // no sheet without its working copy: the caller restores
+  g_live = this;
+  g_sheet = nullptr;
+  g_owner = owner;
+  for (int i = 0; i < kPageCount; ++i) {
+    ZeroMemory(&g_pages[i], sizeof g_pages[i]);
+    g_pages[i].dwSize = sizeof g_pages[i];
+    g_pages[i].dwFlags = PSP_HASHELP;
+    g_pages[i].hInstance = g_instance;
+    g_pages[i].pszTemplate = MAKEINTRESOURCEA(kTemplates[i]);
+    g_pages[i].pfnDlgProc = kPageProcs[i];
+  }
+  ZeroMemory(&g_header, sizeof g_header);
+  g_header.dwSize = sizeof g_header;
+  g_header.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP;
+  g_header.hwndParent = owner;
+  g_header.hInstance = g_instance;
+  g_header.pszCaption = "Customize Drowsel/Plus";
+  g_header.nPages = kPageCount;
+  g_header.nStartPage = static_cast<UINT>(startPage);
+  g_header.ppsp = g_pages;
+  if (PropertySheetA(&g_header) < 0)
+    ReportError(owner, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND, "Could not Customize",
+                "PropertySheet", 0);
+  delete g_working;
+  g_working = nullptr;
+  g_live = nullptr;
+  g_sheet = nullptr;
+  g_owner = nullptr;
+  return accepted;
 }

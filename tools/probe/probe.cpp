@@ -7,8 +7,10 @@
 //     (`make gallery`) photographs the bar in every size, with the saver
 //     enabled, disabled and a button held down, and joins the pictures into
 //     OUT-FOLDER\bar-gallery.png; then the Screen Saver Properties dialog with
-//     its mini preview as Windows 95 and as Windows 10.
+//     its mini preview and the four pages of the Customize sheet, each as
+//     Windows 95 and as Windows 10.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -85,6 +87,36 @@ bool PhotographProperties(const std::string& outFolder) {
   return true;
 }
 
+// The four pages of the Customize sheet, as Windows 95 and as Windows 10.
+bool PhotographCustomize(const std::string& outFolder) {
+  for (const char* mode : {"win95", "win10"}) {
+    driver::ResetSystem(mode);
+    driver::Napkey napkey;
+    HWND main = napkey.Start() ? napkey.WaitMainWindow() : nullptr;
+    if (!main) return false;
+    PostMessageA(main, WM_COMMAND, IDM_CUSTOMIZE, 0);
+    HWND sheet = harness::WaitForDialog("Customize Drowsel/Plus", napkey.Pid(), 20000);
+    if (!sheet) return false;
+    std::string join = "/usr/bin/convert";
+    for (int page = 0; page < 4; ++page) {
+      SendMessageA(sheet, PSM_SETCURSEL, page, 0);
+      RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+      RECT area;
+      GetWindowRect(sheet, &area);
+      const std::string png = outFolder + "/customize-" + mode + "-" + std::to_string(page) + ".png";
+      if (!Photograph(area, png)) return false;
+      join += " " + png;
+    }
+    join += " -background white -splice 8x0 +append " + outFolder + "/customize-" + mode + ".png";
+    harness::RunHostCommand(("/bin/sh -c \"" + join + "\"").c_str());
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    harness::WaitUntil([&] { return !IsWindow(sheet); }, 20000);
+    if (!napkey.ExitThroughMenu()) return false;
+    std::printf("sheet pictures: %s/customize-%s.png\n", outFolder.c_str(), mode);
+  }
+  return true;
+}
+
 int Gallery(const std::string& outFolder) {
   std::string join = "/usr/bin/convert";
   for (int size = 0; size < 3; ++size) {
@@ -126,7 +158,7 @@ int Gallery(const std::string& outFolder) {
     if (!napkey.ExitThroughMenu()) return 1;
   }
   join += " -background white -splice 0x8 -append -scale 400% " + outFolder + "/bar-gallery.png";
-  if (!PhotographProperties(outFolder)) return 1;
+  if (!PhotographProperties(outFolder) || !PhotographCustomize(outFolder)) return 1;
   harness::RunHostCommand(("/bin/sh -c \"" + join + " && touch " + outFolder + "/bar-gallery.done\"").c_str());
   const std::string done = "Z:" + outFolder + "/bar-gallery.done";
   if (!harness::WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000)) return 1;
