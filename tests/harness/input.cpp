@@ -76,6 +76,15 @@ HWND FocusOf(HWND window) { return ThreadInfoOf(window).hwndFocus; }
 // xdotool gives this process's window the X focus and waits until it has it,
 // then presses the keys there: later focus changes of other windows cannot
 // take them away. Wine names a window's X window in a window property.
+bool HostKeysTo(HWND topLevel, const char* arguments) {
+  const HANDLE xWindow = GetPropA(topLevel, "__wine_x11_whole_window");
+  if (!xWindow) return false;
+  char commandLine[256];
+  wsprintfA(commandLine, "/usr/bin/xdotool windowfocus --sync %lu %s",
+            static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(xWindow)), arguments);
+  return RunHostCommand(commandLine);
+}
+
 bool HostKeys(const char* arguments, WORD vk, bool down) {
   const HANDLE xWindow = GetPropA(KeySink(), "__wine_x11_whole_window");
   if (!xWindow) return false;

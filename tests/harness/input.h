@@ -28,6 +28,9 @@ HWND FocusOf(HWND window);
 // cannot. Waits until `vk` (when not 0) is down or up as the command leaves
 // it, as this process sees it.
 bool HostKeys(const char* xdotoolArguments, WORD vk = 0, bool down = false);
+// Keys pressed on the X server into another program's top-level window (which
+// gets the X focus first): they reach the control that has its focus.
+bool HostKeysTo(HWND topLevel, const char* xdotoolArguments);
 
 // Holds Shift or Ctrl for the life of the object (on the X server). Another
 // program may see it a moment later: Wine caches a thread's key state.

@@ -1,0 +1,51 @@
+#include "fakehelp.h"
+
+namespace harness {
+
+namespace {
+
+FakeHelp* g_help = nullptr;
+
+// What WinHelp sends: its size, the command, the command's data, and offsets
+// of the file name and of extra data.
+struct HelpRequest {
+  WORD size;
+  WORD command;
+  LONG data;
+  LONG reserved;
+  WORD fileOffset;
+  WORD dataOffset;
+};
+
+}  // namespace
+
+FakeHelp::FakeHelp() {
+  WNDCLASSA windowClass;
+  ZeroMemory(&windowClass, sizeof windowClass);
+  windowClass.lpfnWndProc = Proc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "MS_WINHELP";
+  RegisterClassA(&windowClass);
+  g_help = this;
+  window = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+FakeHelp::~FakeHelp() {
+  if (window) DestroyWindow(window);
+  g_help = nullptr;
+}
+
+LRESULT CALLBACK FakeHelp::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA && g_help) {
+    const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (data->cbData >= sizeof(HelpRequest)) {
+      const HelpRequest* request = static_cast<const HelpRequest*>(data->lpData);
+      if (request->command == HELP_CONTEXT) g_help->contexts.push_back(request->data);
+    }
+    return TRUE;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace harness
