@@ -141,16 +141,6 @@ TEST_F(RealIni, FirstStartRecordedAtOnceInTheWindowsDirectoryAndOddValuesReadAsT
   }
 }
 
-TEST(ChildWindowHelpers, ActOnEveryDescendant) {
-  HWND parent = CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-  HWND child = CreateWindowExA(0, "button", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
-  HWND grandChild = CreateWindowExA(0, "button", "", WS_CHILD, 0, 0, 5, 5, child, nullptr, nullptr, nullptr);
-  EXPECT_EQ(2, InvalidateChildWindows(parent));
-  EXPECT_EQ(2, DisableChildWindows(parent));
-  EXPECT_FALSE(IsWindowEnabled(child) || IsWindowEnabled(grandChild));
-  DestroyWindow(parent);
-}
-
 TEST(ButtonFace, EveryFaceFitsItsButtonAndDrawsOnlyWithRoom) {
   g_instance = GetModuleHandleA(nullptr);
   for (int size = 0; size < 3; ++size)
@@ -310,36 +300,6 @@ TEST(DesktopKey, PasswordFlagInThePlatformsFormReadInBothFormsAndRefusedWhenRead
   EXPECT_EQ(OpenNothing, missing.OpenState());
 }
 
-TEST_F(SaverWin32, TestAndSetupWaitWithTheOwnerDisabled) {
-  for (const auto& c : {std::make_pair(LaunchTest, " /s"), std::make_pair(LaunchSetup, " /c")}) {
-    DeleteFileA(SaverLogPath().c_str());
-    HWND saver = nullptr;
-    bool ownerDisabled = false;
-    std::thread closer([&] {
-      harness::WaitUntil([&] { return (saver = VisibleTestSaver()) != nullptr; }, 10000);
-      ownerDisabled = harness::WaitUntil([&] { return !IsWindowEnabled(owner); }, 10000);
-      PostMessageA(saver, WM_CLOSE, 0, 0);
-    });
-    EXPECT_TRUE(LaunchSaver(owner, TestSaver().c_str(), c.first)) << c.second;
-    closer.join();
-    EXPECT_TRUE(saver && ownerDisabled) << c.second;
-    EXPECT_TRUE(IsWindowEnabled(owner)) << "enabled again once the saver ended";
-    EXPECT_EQ(Lines{TestSaver() + c.second}, SaverLog());
-  }
-}
-
-TEST_F(SaverWin32, PreviewIntoTheWindowAndPasswordOnlyOutsideWindowsNT) {
-  if (GetPlatformKind() == PlatformNT) {
-    EXPECT_FALSE(ChangeSaverPassword(owner, TestSaver().c_str()));
-    return ExpectOnlyAPreviewStarts();
-  }
-  ExpectOnlyAPreviewStarts();
-  DeleteFileA(SaverLogPath().c_str());
-  EXPECT_TRUE(ChangeSaverPassword(owner, TestSaver().c_str()));
-  EXPECT_TRUE(harness::WaitUntil([] { return VisibleTestSaver() && !SaverLog().empty(); }, 10000));
-  EXPECT_EQ(Lines{WithWindow(" /A ", owner)}, SaverLog());
-}
-
 TEST_F(SaverWin32, StartFailuresAreReportedWithThePathAndTheSystemsText) {
   const std::string missing = g_fixturesDir + "\\missing.scr";
   char texts[3][MAX_PATH + 64];  // preview, setup, password
@@ -348,6 +308,7 @@ TEST_F(SaverWin32, StartFailuresAreReportedWithThePathAndTheSystemsText) {
   PasswordFailureText(missing.c_str(), texts[2], sizeof texts[2]);
   SystemErrorText notFound;
   notFound.Load(ERROR_FILE_NOT_FOUND);
+  if (GetPlatformKind() == PlatformNT) EXPECT_FALSE(ChangeSaverPassword(owner, TestSaver().c_str())) << "NT's own";
   for (int i = 0; i < (GetPlatformKind() == PlatformNT ? 2 : 3); ++i) {  // NT starts nothing for a password
     harness::MessageBoxAnswerer answerer(IDOK);
     EXPECT_FALSE(i == 0   ? PreviewSaverInWindow(owner, missing.c_str())
