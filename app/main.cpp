@@ -3,25 +3,26 @@
 
 #include "app/cmdline_win.h"
 #include "app/errortext.h"
+#include "app/instance_win.h"
 #include "app/messages.h"
 #include "app/userxface.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   g_instance = instance;
-  HWND running = FindWindowA(kMainWindowClass, nullptr);
-
   if (commandLine && *commandLine) {
-    RunCommandLine(running, commandLine);
+    RunCommandLine(FindRunningCopy(false), commandLine);
     return 0;
   }
-  if (running) {
+  if (HWND running = FindRunningCopy(true)) {
     SetForegroundWindow(running);
     MessageBoxA(running, "Drowsel/Plus is already running!", kProgramCaption,
                 MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
     return 0;
   }
 
-  if (!UserXface::Access(0)) {
+  const bool started = UserXface::Access(0) != nullptr;
+  MainWindowReady();
+  if (!started) {
     MessageBoxA(nullptr, "Fatal Error:  Could not start program.", kProgramCaption,
                 MB_OK | MB_ICONHAND | MB_SETFOREGROUND);
     return 0;

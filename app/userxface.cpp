@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/errortext.h"
+#include "app/instance_win.h"
 #include "app/messages.h"
 #include "app/platform_win.h"
 #include "app/report_win.h"
@@ -61,6 +62,7 @@ UserXface* UserXface::Access(int mode) {
         return nullptr;
       }
       g_initialising = false;
+      MainWindowReady();  // before anything that may open a box
 
       SyncSaverState(true);
       if (g_startupState->DisableOnStart) SetSaverActive(0);

@@ -1,6 +1,7 @@
 // The real program's start-up and end, its message boxes, its menu and its
 // command line, in each Windows version Wine can pretend to be.
 #include <cstring>
+#include <memory>
 
 #include "driver.h"
 
@@ -170,6 +171,30 @@ INSTANTIATE_TEST_SUITE_P(Windows, Boxes, ::testing::Values("win95", "nt40", "win
 // One word on the command line: the program acts and ends with 0, without a
 // window of its own, with and without a running instance.
 class CommandLine : public SystemTest {};
+
+// Ten copies started at the same moment, as from a double-clicked shortcut
+// on a slow machine: one stays, each other one says so and ends.
+TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
+  for (int round = 1; round <= 20; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    ResetSystem("win95");
+    std::vector<std::unique_ptr<Napkey>> copies;
+    for (int i = 0; i < 10; ++i) {
+      copies.emplace_back(new Napkey);
+      ASSERT_TRUE(copies.back()->Start());
+    }
+    int ended = 0;
+    ASSERT_TRUE(harness::WaitUntil([&] {
+      ended = 0;
+      for (auto& copy : copies) {
+        if (!copy->Running()) ++ended;
+        else if (HWND box = harness::WaitForDialog("Drowsel/Plus", copy->Pid(), 0)) harness::PressButton(box, IDOK);
+      }
+      return ended == 9;
+    }, 60000)) << ended << " ended";
+    EXPECT_EQ(1u, harness::WindowsOfClass(kMainWindowClass).size());
+  }
+}
 
 TEST_F(CommandLine, KeywordsWithoutAnInstance) {
   const struct {
