@@ -108,6 +108,10 @@ void OnFastExit(HWND window, WPARAM alwaysAsk) {
     SetHelpContext(kHelpFastExitChoice);
     ModalBracket bracket;
     action = ClampFastExitOpt(static_cast<int32_t>(RunFastExitDialog(window)), kFastExitAsk);
+    // Closed meanwhile (napkey logoff, another program's WM_CLOSE): the
+    // settings were saved as the window went, with the saver's state before
+    // it was given back; saving again would record that state wrongly.
+    if (!IsWindow(window)) return;
   }
   // Whatever happens next, the settings must be on disk before Windows ends.
   app->SaveSettings();

@@ -120,6 +120,17 @@ TEST_P(FastExit, ChoiceDialogPerPlatformAndCancelling) {
   EXPECT_TRUE(Exit());
 }
 
+TEST_P(FastExit, ClosedWhileTheChoiceIsOpenKeepsTheSaverDisabledForTheNextStart) {
+  ASSERT_TRUE(Start(nullptr, kRecording | kWithSaver));
+  Send(WM_NAPKEY_TOGGLE_SAVER);
+  Post(WM_NAPKEY_FAST_EXIT, 1);
+  ASSERT_TRUE(Dialog(kChoice));
+  Post(WM_CLOSE);
+  EXPECT_EQ(0u, napkey.WaitExit());
+  EXPECT_EQ(1, IniInt("Drowsel", "DisableOnStart"));
+  EXPECT_TRUE(ExitRequests().empty());
+}
+
 TEST_P(FastExit, RequestsWithoutForceAndWindows95ClosesItself) {
   const struct {
     const char* label;
