@@ -30,7 +30,7 @@ void RunCommandLine(HWND instanceWindow, const char* commandLine) {
       if (active == wanted) return;
       // A running instance toggles its own record, so its bar and icons follow.
       if (instanceWindow)
-        SendMessageA(instanceWindow, WM_NAPKEY_TOGGLE_SAVER, 0, 0);
+        SendMessageA(instanceWindow, WM_NAPKEY_TOGGLE_SAVER, wanted ? kEnableSaver : kDisableSaver, 0);
       else
         SetSaverActiveDirectly(wanted);
       return;

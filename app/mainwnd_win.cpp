@@ -88,8 +88,11 @@ void OnLeftButtonUp() {
   ReleaseCapture();
 }
 
-void OnToggleSaver() {
-  SetSaverActive(CurrentSaverState().active == 0 ? 1 : 0);
+void OnToggleSaver(WPARAM request) {
+  const UINT wanted = request == kEnableSaver    ? 1
+                      : request == kDisableSaver ? 0
+                                                 : (CurrentSaverState().active == 0 ? 1 : 0);
+  SetSaverActive(wanted);
   if (UserXface* app = Existing()) app->RefreshSaverState();
 }
 
@@ -211,7 +214,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if ((app = Existing())) app->OnAppBarNotify(window, wParam, lParam);
       return 0;
     case WM_NAPKEY_TOGGLE_SAVER:
-      OnToggleSaver();
+      OnToggleSaver(wParam);
       return 0;
     case WM_NAPKEY_START_SAVER:
       LaunchSaver(window, nullptr, LaunchRun);

@@ -15,6 +15,9 @@ constexpr unsigned WM_NAPKEY_APPLY_OPTIONS = kWmApp + 10;
 constexpr unsigned WM_NAPKEY_SAVER_ICON = kWmApp + 11;
 constexpr unsigned WM_NAPKEY_APPBAR = kWmApp + 12;
 constexpr unsigned WM_NAPKEY_TOGGLE_SAVER = kWmApp + 13;
+// wParam of WM_NAPKEY_TOGGLE_SAVER: the state wanted, so that a caller reaches
+// it whatever the instance last knew; 0 (older callers, the button) toggles.
+enum SaverToggleRequest : unsigned { kToggleSaver = 0, kEnableSaver = 1, kDisableSaver = 2 };
 constexpr unsigned WM_NAPKEY_START_SAVER = kWmApp + 14;
 constexpr unsigned WM_NAPKEY_SAVER_PROPERTIES = kWmApp + 15;
 constexpr unsigned WM_NAPKEY_FAST_EXIT = kWmApp + 16;

@@ -239,6 +239,21 @@ TEST_F(CommandLine, RunningInstanceIsToldToToggleOnlyWhenNeeded) {
   EXPECT_EQ(0, IniInt("Drowsel", "DisableOnStart")) << "the instance's own record followed";
 }
 
+// Another program disables the saver while the instance believes it enabled:
+// "on" still ends enabled.
+TEST_F(CommandLine, OnReachesEnabledWhateverTheInstanceLastKnew) {
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+  BroadcastSettingChange();
+  ASSERT_FALSE(SystemSaverActive());
+  bool help = true;
+  EXPECT_EQ(0u, RunCommand("on", &help));
+  ASSERT_TRUE(Alive());
+  EXPECT_TRUE(SystemSaverActive());
+  EXPECT_EQ("Disable screen saver", harness::WindowText(Button(IDC_BAR_TOGGLE)));
+  EXPECT_TRUE(Exit());
+}
+
 TEST_F(CommandLine, NowWithoutAnInstanceAsksTheDesktop) {
   ResetSystem("win95");
   harness::MessageSpy desktop(GetDesktopWindow());
