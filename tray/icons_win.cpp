@@ -10,6 +10,11 @@
 
 namespace {
 
+// The record as the shells of Windows 95 and NT 4.0 know it: these headers
+// declare the later, longer one whatever version is asked for.
+constexpr DWORD kIconRecordSize = NOTIFYICONDATAA_V1_SIZE;
+static_assert(sizeof(void*) != 4 || kIconRecordSize == 88, "the 32-bit shell takes an 88-byte icon record");
+
 // Raised by every double click; a waiting single click from before it is void.
 volatile LONG g_clickCancels = 0;
 
@@ -17,7 +22,7 @@ volatile LONG g_clickCancels = 0;
 void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, const char* tip) {
   NOTIFYICONDATAA data;
   ZeroMemory(&data, sizeof data);
-  data.cbSize = sizeof data;
+  data.cbSize = kIconRecordSize;
   data.hWnd = g_mainWindow;
   data.uID = id;
   data.uCallbackMessage = callback;
@@ -31,7 +36,7 @@ void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, 
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(iconResource), IMAGE_ICON, 16, 16, 0));
     data.hIcon = icon;
-    CopyTip(tip, data.szTip, sizeof data.szTip);
+    CopyTip(tip, data.szTip, 64);  // the tip field of the short record
   }
   // A missing notification area is not an error: the shown flag records what
   // we want, and a re-created taskbar gets the icons again.
@@ -131,7 +136,7 @@ void UserXface::OnFastExitIconNotify(HWND window, WPARAM id, LPARAM mouseMessage
 void RemoveTaskbarIcon(UINT id) {
   NOTIFYICONDATAA data;
   ZeroMemory(&data, sizeof data);
-  data.cbSize = sizeof data;
+  data.cbSize = kIconRecordSize;
   data.hWnd = g_mainWindow;
   data.uID = id;
   Shell_NotifyIconA(NIM_DELETE, &data);
