@@ -1,5 +1,7 @@
 #include "saver/saverstate_win.h"
 
+#include "saver/watchdog.h"
+
 #include "app/errortext.h"
 #include "app/platform_win.h"
 #include "app/userxface.h"
@@ -26,12 +28,6 @@ UINT SystemSaverActive() {
   return active ? 1 : 0;
 }
 
-// Three quarters of the timeout, in milliseconds; a huge timeout must not wrap
-// round to a short interval.
-UINT WatchdogInterval(UINT timeoutSeconds) {
-  const unsigned long long ms = static_cast<unsigned long long>(timeoutSeconds) * 750u;
-  return ms > 0x7FFFFFFFull ? 0x7FFFFFFFu : static_cast<UINT>(ms);
-}
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "exit/exittext.h"
 #include "saver/launchtext.h"
 #include "saver/regnumber.h"
+#include "saver/watchdog.h"
 #include "settings/options.h"
 
 namespace {
@@ -59,6 +60,13 @@ TEST(ReportText, OverlongSystemTextIsCutNotOverrun) {
   EXPECT_EQ(kReportTextSize - 1, length);
   EXPECT_EQ(std::string("xx") + '\0', buffer.substr(length - 2, 3));
   EXPECT_EQ(std::string(8, '#'), buffer.substr(kReportTextSize)) << "nothing written past the buffer";
+}
+
+TEST(WatchdogInterval, ThreeQuartersOfTheTimeoutWithinASecondAndTheTimerRange) {
+  EXPECT_EQ(1000u, WatchdogInterval(0)) << "no busy timer for a timeout of 0";
+  EXPECT_EQ(1000u, WatchdogInterval(1));
+  EXPECT_EQ(225000u, WatchdogInterval(300));
+  EXPECT_EQ(0x7FFFFFFFu, WatchdogInterval(0xFFFFFFFFu));
 }
 
 TEST(TextBuilder, StopsAtCapacityAndStaysTerminated) {

@@ -239,7 +239,7 @@ TEST_F(SaverWin32, WatchdogGuardsOnlyASelectedSaverThatTheProgramHoldsOff) {
   SetSystemFlag(TRUE);
   // A timer of this thread set now fires after any watchdog that was due earlier.
   g_timerFired = false;
-  ASSERT_TRUE(SetTimer(nullptr, 0, 1500, TimerFired));
+  ASSERT_TRUE(SetTimer(nullptr, 0, 2500, TimerFired));
   ASSERT_TRUE(harness::WaitUntil([] { return g_timerFired; }, 10000)) << "two watchdog periods";
   EXPECT_TRUE(SystemFlag()) << "no saver, nothing to guard";
 }
