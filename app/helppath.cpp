@@ -17,6 +17,6 @@ void ComposeHelpPath(const char* modulePath, char* buffer, size_t bufferSize) {
     buffer[0] = '\0';
     return;
   }
-  std::memcpy(buffer, modulePath, directoryLength);
+  if (directoryLength) std::memcpy(buffer, modulePath, directoryLength);  // modulePath may be null
   std::memcpy(buffer + directoryLength, kHelpFileName, nameLength + 1);
 }

@@ -10,28 +10,41 @@ int ButtonPixelSize(int sizeClass) {
   }
 }
 
+namespace {
+
+// Sizes and places stay within what a window can take (16-bit coordinates),
+// whatever the options say; the arithmetic is done wide so it cannot overflow.
+long ToWindowRange(long long value) {
+  return static_cast<long>(value < -32768 ? -32768 : value > 32767 ? 32767 : value);
+}
+
+}  // namespace
+
 BarLayout ComputeBarLayout(int count, int side, int border, int space, int orient) {
   BarLayout layout;
   if (count < 0) count = 0;
   if (count > 4) count = 4;
   layout.count = count;
-  const long step = side + space;
-  long innerWidth, innerHeight;
+  const long long step = static_cast<long long>(side) + space;
+  const auto place = [&](int column, int row) {
+    return Point32{ToWindowRange(border + column * step), ToWindowRange(border + row * step)};
+  };
+  long long innerWidth, innerHeight;
   if (orient == kOrientVertical) {
-    for (int k = 0; k < count; ++k) layout.places[k] = Point32{border, border + k * step};
+    for (int k = 0; k < count; ++k) layout.places[k] = place(0, k);
     innerWidth = side;
     innerHeight = count * step - space;
   } else if (orient == kOrientBlock) {
-    for (int k = 0; k < count; ++k) layout.places[k] = Point32{border + (k % 2) * step, border + (k / 2) * step};
-    innerWidth = count >= 2 ? side * 2 + space : side;
-    innerHeight = count >= 3 ? side * 2 + space : side;
+    for (int k = 0; k < count; ++k) layout.places[k] = place(k % 2, k / 2);
+    innerWidth = count >= 2 ? step + side : side;
+    innerHeight = count >= 3 ? step + side : side;
   } else {
-    for (int k = 0; k < count; ++k) layout.places[k] = Point32{border + k * step, border};
+    for (int k = 0; k < count; ++k) layout.places[k] = place(k, 0);
     innerWidth = count * step - space;
     innerHeight = side;
   }
-  layout.width = innerWidth + 2 * border;
-  layout.height = innerHeight + 2 * border;
+  layout.width = ToWindowRange(innerWidth + 2LL * border);
+  layout.height = ToWindowRange(innerHeight + 2LL * border);
   return layout;
 }
 

@@ -27,6 +27,8 @@ TEST(BarLayout, SizeAndLastButtonPlace) {
           {"unknown orientation is a row", 2, 0, 3, 4, 7, 46, 24, {25, 3}},
           {"negative border and space", 2, 0, -5, -5, kOrientHorizontal, 18 + 18 - 5 - 10, 18 - 10, {-5 + 13, -5}},
           {"more than four buttons are four", 6, 0, 3, 4, kOrientHorizontal, 90, 24, {3 + 66, 3}},
+          {"huge spacing stays in the window range", 4, 0, 3, 2147483647, kOrientHorizontal, 32767, 24, {32767, 3}},
+          {"huge border too", 2, 0, 2147483647, 4, kOrientBlock, 32767, 32767, {32767, 32767}},
       };
   for (const auto& c : cases) {
     const BarLayout bar = ComputeBarLayout(c.count, ButtonPixelSize(c.sizeClass), c.border, c.space, c.orient);
