@@ -167,8 +167,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_QUERYENDSESSION:
       if ((app = Existing())) app->SaveSettings();
       return 1;
-    case WM_WININICHANGE:
     case WM_DISPLAYCHANGE:
+      // A smaller screen must not leave the bar where it no longer shows.
+      if ((app = Existing())) app->QueryFreeArea();
+      OnSettingChange();
+      return 0;
+    case WM_WININICHANGE:
       OnSettingChange();
       return 0;
     case WM_DRAWITEM:
