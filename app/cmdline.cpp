@@ -38,10 +38,11 @@ bool SameIgnoringCase(const char* text, const char* keyword) {
 
 }  // namespace
 
-CommandKeyword MatchCommandKeyword(const char* commandLine) {
+CommandKeyword MatchCommandKeyword(const char* commandLine, KeywordComparison same) {
   if (!commandLine) return kCommandNone;
+  if (!same) same = SameIgnoringCase;
   for (const Keyword& keyword : kKeywords)
-    if (SameIgnoringCase(commandLine, keyword.word)) return keyword.command;
+    if (same(commandLine, keyword.word)) return keyword.command;
   return kCommandNone;
 }
 

@@ -16,9 +16,13 @@ enum CommandKeyword {
 
 extern const char kCommandLineHelpText[];
 
-// The keyword the whole command line names, letter case ignored; anything
-// more (a blank, a slash, a second word) makes it no keyword.
-CommandKeyword MatchCommandKeyword(const char* commandLine);
+// Whether `text` names `keyword` (given in capitals), letter case ignored.
+using KeywordComparison = bool (*)(const char* text, const char* keyword);
+
+// The keyword the whole command line names; anything more (a blank, a slash,
+// a second word) makes it no keyword. Without a comparison, ASCII letters are
+// folded; the program passes the system's own comparison.
+CommandKeyword MatchCommandKeyword(const char* commandLine, KeywordComparison same = nullptr);
 
 // The Fast Exit action of an exit keyword, 0 for the others.
 int FastExitActionOf(CommandKeyword keyword);

@@ -22,7 +22,9 @@ void SetSaverActiveDirectly(bool active) {
 
 void RunCommandLine(HWND instanceWindow, const char* commandLine) {
   const bool active = SystemSaverActive();
-  const CommandKeyword keyword = MatchCommandKeyword(commandLine);
+  // Compared as the system compares names, letter case and all.
+  const CommandKeyword keyword =
+      MatchCommandKeyword(commandLine, [](const char* text, const char* word) { return lstrcmpiA(text, word) == 0; });
   switch (keyword) {
     case kCommandOn:
     case kCommandOff: {
