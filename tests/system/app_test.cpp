@@ -21,9 +21,9 @@ TEST_P(Startup, QuickHelpOnTheVeryFirstStartOnly) {
   EXPECT_TRUE(Exit());
 }
 
-TEST_P(Startup, ExitWritesEveryKeyOfEverySection) {
-  ASSERT_TRUE(Start());
-  ASSERT_TRUE(Exit());
+// An exit, and the end of the session (asked, then the process killed
+// without WM_DESTROY), both leave every key of every section on disk.
+TEST_P(Startup, ExitAndEndOfSessionWriteEveryKeyOfEverySection) {
   const char* const kKeys[] = {
       "FastExitTaskbarIcon/Show", "FastExitTaskbarIcon/ExitOnSingleClick", "TaskbarIcon/Show",
       "TaskbarIcon/SingleClick", "TaskbarIcon/DoubleClick", "ButtonBar/Show", "ButtonBar/OnTop",
@@ -31,15 +31,28 @@ TEST_P(Startup, ExitWritesEveryKeyOfEverySection) {
       "ButtonBar/Selection", "Fast Exit/FastExitOpt", "Hot Keys/StartSS", "Hot Keys/BringToFg", "Hot Keys/FastExit",
       "Hot Keys/ToggleSS", "Hot Keys/Menu", "Hot Keys/SSPropsDlg", "Hot Keys/Customize", "Position/X", "Position/Y",
       "Position/Edge", "Position/Orient", "Drowsel/DisableOnStart", "Drowsel/StartSSOnStart"};
-  for (const std::string key : kKeys) {
-    const size_t slash = key.find('/');
-    EXPECT_TRUE(IniHas(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str())) << key;
+  for (bool endOfSession : {false, true}) {
+    SCOPED_TRACE(endOfSession ? "end of session" : "exit");
+    ASSERT_TRUE(Start());
+    if (endOfSession) {
+      EXPECT_EQ(1, Send(WM_QUERYENDSESSION));
+      HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, napkey.Pid());
+      ASSERT_TRUE(process && TerminateProcess(process, 9));
+      WaitForSingleObject(process, 20000);
+      CloseHandle(process);
+    } else {
+      ASSERT_TRUE(Exit());
+    }
+    for (const std::string key : kKeys) {
+      const size_t slash = key.find('/');
+      EXPECT_TRUE(IniHas(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str())) << key;
+    }
+    const int icons = LevelOf(GetParam()) >= 4 ? 1 : 0;
+    EXPECT_EQ(icons, IniInt("TaskbarIcon", "Show")) << "taskbar icons need level 4";
+    EXPECT_EQ(icons, IniInt("FastExitTaskbarIcon", "Show"));
+    EXPECT_EQ(1, IniInt("ButtonBar", "Show"));
+    EXPECT_EQ(0, IniInt("Drowsel", "DisableOnStart")) << "the saver was enabled at the end";
   }
-  const int icons = LevelOf(GetParam()) >= 4 ? 1 : 0;
-  EXPECT_EQ(icons, IniInt("TaskbarIcon", "Show")) << "taskbar icons need level 4";
-  EXPECT_EQ(icons, IniInt("FastExitTaskbarIcon", "Show"));
-  EXPECT_EQ(1, IniInt("ButtonBar", "Show"));
-  EXPECT_EQ(0, IniInt("Drowsel", "DisableOnStart")) << "the saver was enabled at exit";
 }
 
 TEST_P(Startup, SecondStartShowsAlreadyRunningOwnedByTheFirst) {
