@@ -55,6 +55,39 @@ TEST_P(Startup, ExitAndEndOfSessionWriteEveryKeyOfEverySection) {
   }
 }
 
+// Whatever napkey.ini holds, the program starts, and its exit writes a file
+// of numbers within their ranges.
+TEST_P(Startup, DamagedSettingsFilesLoadToAValidStateAndExitWritesACleanOne) {
+  if (GetParam() != std::string("win95")) GTEST_SKIP() << "the file reading does not differ by platform";
+  std::string everyKeyGarbage, binary(4096, '\0'), huge = "[ButtonBar]\r\n";
+  for (const char* section : {"FastExitTaskbarIcon", "TaskbarIcon", "ButtonBar", "Fast Exit", "Position", "Drowsel"})
+    everyKeyGarbage += std::string("[") + section + "]\r\nShow=x\r\nSingleClick=-7\r\nDoubleClick=99999999999\r\n"
+                       "ButtonSize= 2 \r\nSelection=\r\nFastExitOpt=abc\r\nEdge=-1\r\nOrient=3\r\n"
+                       "ExitOnSingleClick=1e9\r\nDisableOnStart=\t\r\n";
+  for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 37 + 11);
+  while (huge.size() < (1 << 20)) huge += "Comment=" + std::string(100, 'x') + "\r\n";
+  const struct { const char* label; std::string ini; } cases[] = {
+      {"every key garbage, huge, negative, empty", everyKeyGarbage},
+      {"a key and a section twice", "[ButtonBar]\r\nButtonSize=9\r\nButtonSize=1\r\n[Position]\r\nEdge=7\r\n"
+                                    "[ButtonBar]\r\nButtonSize=2\r\n"},
+      {"binary junk", binary},
+      {"a megabyte", huge}};
+  const struct { const char* key; int low, high; } kRanges[] = {
+      {"TaskbarIcon/Show", 0, 1}, {"TaskbarIcon/SingleClick", 0, 3}, {"TaskbarIcon/DoubleClick", 0, 3},
+      {"ButtonBar/ButtonSize", 0, 2}, {"ButtonBar/Selection", 1, 15}, {"Fast Exit/FastExitOpt", 0, 5},
+      {"Position/Edge", 0, 4}, {"Position/Orient", 0, 2}, {"FastExitTaskbarIcon/ExitOnSingleClick", 0, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    ASSERT_TRUE(Start(c.ini.c_str()));
+    ASSERT_TRUE(Exit());
+    for (const auto& range : kRanges) {
+      const std::string key = range.key;
+      const int value = IniInt(key.substr(0, key.find('/')).c_str(), key.substr(key.find('/') + 1).c_str());
+      EXPECT_TRUE(value >= range.low && value <= range.high) << key << "=" << value;
+    }
+  }
+}
+
 TEST_P(Startup, SecondStartShowsAlreadyRunningOwnedByTheFirst) {
   ASSERT_TRUE(Start());
   Napkey second;
