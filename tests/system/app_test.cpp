@@ -243,10 +243,13 @@ TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
 }
 
 TEST_F(CommandLine, KeywordsWithoutAnInstance) {
+  const std::string longText(32000, 'x');
   const struct {
     const char* arguments;
     bool before, after, help;
-  } kCases[] = {{"off", true, false, false},   {"OFF", true, false, false},    {"Off", true, false, false},
+  } kCases[] = {{"\toff", true, false, false},  // the system drops the blanks before the arguments
+                {"off\t", true, true, true}, {longText.c_str(), true, true, true},
+                {"off", true, false, false},   {"OFF", true, false, false},    {"Off", true, false, false},
                 {"on", false, true, false},    {"ON", false, true, false},     {"oN", false, true, false},
                 {"off ", true, true, true},    {"/off", true, true, true},     {"\"off\"", true, true, true},
                 {"off now", true, true, true}, {"offf", true, true, true},     {"nonsense", false, false, true},
