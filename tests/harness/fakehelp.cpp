@@ -1,5 +1,7 @@
 #include "fakehelp.h"
 
+#include <cstring>
+
 namespace harness {
 
 namespace {
@@ -42,6 +44,10 @@ LRESULT CALLBACK FakeHelp::Proc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (data->cbData >= sizeof(HelpRequest)) {
       const HelpRequest* request = static_cast<const HelpRequest*>(data->lpData);
       if (request->command == HELP_CONTEXT) g_help->contexts.push_back(request->data);
+      if (request->fileOffset && request->fileOffset < data->cbData)
+        g_help->files.emplace_back(reinterpret_cast<const char*>(request) + request->fileOffset,
+                                   strnlen(reinterpret_cast<const char*>(request) + request->fileOffset,
+                                           data->cbData - request->fileOffset));
     }
     return TRUE;
   }

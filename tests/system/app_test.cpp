@@ -1,9 +1,11 @@
 // The real program's start-up and end, its message boxes, its menu and its
 // command line, in each Windows version Wine can pretend to be.
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
 #include "driver.h"
+#include "fakehelp.h"
 
 namespace {
 
@@ -102,6 +104,37 @@ TEST_P(Startup, SecondStartShowsAlreadyRunningOwnedByTheFirst) {
   EXPECT_EQ(1u, harness::WindowsOfClass(kMainWindowClass).size()) << "the second process made no main window";
   EXPECT_TRUE(Alive());
   EXPECT_TRUE(Exit());
+}
+
+// Started from deep folders, up to the longest path a program can be started
+// from: the help file is named beside the program. (A path that does not fit
+// gives the bare name, which the help system searches for: see the native
+// tests of the composition.)
+class LongPaths : public SystemTest {
+ protected:
+  harness::FakeHelp help;
+};
+
+TEST_F(LongPaths, HelpFileBesideTheProgramOrByNameAlone) {
+  ResetSystem("win95");
+  std::string folder = "C:\\";
+  for (size_t length : {200u, 249u}) {  // with "napkey.exe": 210 and 259 characters
+    while (folder.size() < length) {
+      folder += std::string(std::min<size_t>(60, length - folder.size() - 1), 'd') + "\\";
+      CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    SCOPED_TRACE(std::to_string(folder.size()) + " characters");
+    const std::string exe = folder + "napkey.exe";
+    ASSERT_TRUE(CopyFileA(NapkeyPath().c_str(), exe.c_str(), FALSE));
+    ASSERT_TRUE(napkey.Start("", exe));
+    ASSERT_TRUE(Attach());
+    const size_t before = help.Files().size();
+    Post(WM_COMMAND, IDM_HELP);
+    ASSERT_TRUE(harness::WaitUntil([&] { return help.Files().size() > before; }, 20000));
+    const std::string beside = folder + "napkey.hlp";
+    EXPECT_EQ(beside, help.Files().back());
+    EXPECT_TRUE(Exit());
+  }
 }
 
 // The menu's "Hide Button Bar" is offered only while a taskbar icon would

@@ -90,6 +90,8 @@ void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir) {
   g_fixturesDir = fixturesDir;
 }
 std::string FixturePath(const char* name) { return g_fixturesDir + "\\" + name; }
+std::string NapkeyPath() { return g_napkeyExe; }
+
 std::string TestSaverPath() { return FixturePath("testsaver.scr"); }
 
 std::string WindowsFile(const char* name) {

@@ -22,6 +22,7 @@ namespace driver {
 // napkey.exe under test, and the folder of the test programs.
 void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir);
 std::string FixturePath(const char* name);
+std::string NapkeyPath();  // napkey.exe under test
 std::string WindowsFile(const char* name);
 std::string TestSaverPath();
 
