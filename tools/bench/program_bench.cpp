@@ -1,0 +1,146 @@
+// napkey.exe against a do-nothing window program, measured in the same run:
+// start to a visible main window, the `off` round trip with a copy running,
+// CPU time while resident (saver enabled, and disabled with the watchdog
+// running), and memory. Prints figures; not a test.
+//   napkey_program_bench NAPKEY.EXE BASELINE.EXE IDLE-SECONDS
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Program {
+  const char* name;
+  std::string exe;
+  const char* windowClass;
+};
+
+double Now() {
+  LARGE_INTEGER counter, frequency;
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  return double(counter.QuadPart) / double(frequency.QuadPart);
+}
+
+PROCESS_INFORMATION Run(const std::string& commandLine) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  std::string line = commandLine;
+  CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+  return info;
+}
+
+HWND WaitVisible(const char* windowClass, double timeout) {
+  for (const double end = Now() + timeout; Now() < end; Sleep(1))
+    if (HWND window = FindWindowA(windowClass, nullptr))
+      if (IsWindowVisible(window)) return window;
+  return nullptr;
+}
+
+void End(PROCESS_INFORMATION& info, HWND window) {
+  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+}
+
+struct Figures {
+  std::vector<double> values;
+  double Min() const { return *std::min_element(values.begin(), values.end()); }
+  double Max() const { return *std::max_element(values.begin(), values.end()); }
+  double Median() const {
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[sorted.size() / 2];
+  }
+};
+
+// A ratio only where the baseline measured something: Wine reports no CPU time
+// of another process, for instance.
+void Row(const char* what, const Figures& napkey, const Figures& baseline, const char* unit) {
+  char ratio[16] = "    -";
+  if (baseline.Median() > 0) std::snprintf(ratio, sizeof ratio, "%6.2fx", napkey.Median() / baseline.Median());
+  std::printf("%-34s %9.1f %9.1f %9.1f | %9.1f %9.1f %9.1f | %s %s\n", what, napkey.Min(), napkey.Median(),
+              napkey.Max(), baseline.Min(), baseline.Median(), baseline.Max(), ratio, unit);
+}
+
+double CpuMs(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(process, &created, &exited, &kernel, &user);
+  const auto ticks = [](FILETIME t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  return double(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+double WorkingSetKb(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  return GetProcessMemoryInfo(process, &counters, sizeof counters) ? double(counters.WorkingSetSize) / 1024.0 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: napkey_program_bench NAPKEY.EXE BASELINE.EXE IDLE-SECONDS\n");
+    return 2;
+  }
+  const Program programs[2] = {{"napkey", argv[1], "Napkey"}, {"baseline", argv[2], "NapkeyBaseline"}};
+  const int runs = 7;
+  const DWORD idleMs = static_cast<DWORD>(std::atoi(argv[3]) * 1000);
+  Figures start[2], roundTrip[2], memory[2], idleCpu[2], heldCpu[1];
+  for (int run = 0; run < runs; ++run)
+    for (int p = 0; p < 2; ++p) {  // interleaved, so a busy moment hits both
+      const double begin = Now();
+      PROCESS_INFORMATION resident = Run("\"" + programs[p].exe + "\"");
+      HWND window = WaitVisible(programs[p].windowClass, 20);
+      start[p].values.push_back((Now() - begin) * 1000);
+      const double sent = Now();
+      PROCESS_INFORMATION client = Run("\"" + programs[p].exe + "\" off");
+      WaitForSingleObject(client.hProcess, 20000);
+      roundTrip[p].values.push_back((Now() - sent) * 1000);
+      CloseHandle(client.hThread);
+      CloseHandle(client.hProcess);
+      if (p == 0) {  // "off" disabled the saver: switch it back on for the next run
+        PROCESS_INFORMATION on = Run("\"" + programs[p].exe + "\" on");
+        WaitForSingleObject(on.hProcess, 20000);
+        CloseHandle(on.hThread);
+        CloseHandle(on.hProcess);
+      }
+      memory[p].values.push_back(WorkingSetKb(resident.hProcess));
+      End(resident, window);
+    }
+  for (int p = 0; p < 2; ++p) {
+    PROCESS_INFORMATION resident = Run("\"" + programs[p].exe + "\"");
+    HWND window = WaitVisible(programs[p].windowClass, 20);
+    Sleep(1000);
+    double before = CpuMs(resident.hProcess);
+    Sleep(idleMs);
+    idleCpu[p].values.push_back(CpuMs(resident.hProcess) - before);
+    if (p == 0) {  // held off: the watchdog looks once a second or more
+      PROCESS_INFORMATION off = Run("\"" + programs[p].exe + "\" off");
+      WaitForSingleObject(off.hProcess, 20000);
+      before = CpuMs(resident.hProcess);
+      Sleep(idleMs);
+      heldCpu[0].values.push_back(CpuMs(resident.hProcess) - before);
+      PROCESS_INFORMATION on = Run("\"" + programs[p].exe + "\" on");
+      WaitForSingleObject(on.hProcess, 20000);
+    }
+    End(resident, window);
+  }
+  std::printf("%-34s %29s | %29s |\n", "", "napkey: min median max", "baseline: min median max");
+  Row("start to visible main window", start[0], start[1], "ms");
+  Row("'off' round trip, copy running", roundTrip[0], roundTrip[1], "ms");
+  Row("working set after start", memory[0], memory[1], "KB");
+  char idle[64];
+  std::snprintf(idle, sizeof idle, "CPU over %d s idle, saver on", std::atoi(argv[3]));
+  Row(idle, idleCpu[0], idleCpu[1], "ms");
+  std::snprintf(idle, sizeof idle, "CPU over %d s idle, saver held off", std::atoi(argv[3]));
+  Row(idle, heldCpu[0], idleCpu[1], "ms");
+  return 0;
+}
