@@ -1,4 +1,5 @@
 #include "app/userxface.h"
+#include "app/shelllib_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -111,7 +112,7 @@ UserXface::UserXface() {
     return;
   }
 
-  InitCommonControls();
+  LoadShellLibraries();
 
   g_mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kMainWindowClass, kProgramCaption, WS_POPUP, 200, 100, 47, 45,
                                  nullptr, nullptr, g_instance, nullptr);
@@ -141,7 +142,7 @@ UserXface::UserXface() {
     data.cbSize = sizeof data;
     data.hWnd = g_mainWindow;
     data.uCallbackMessage = WM_NAPKEY_APPBAR;
-    appBarRegistered = SHAppBarMessage(ABM_NEW, &data) ? TRUE : FALSE;
+    appBarRegistered = AppBarMessage(ABM_NEW, &data) ? TRUE : FALSE;
   }
   QueryFreeArea();
 }
@@ -155,7 +156,7 @@ UserXface::~UserXface() {
     ZeroMemory(&data, sizeof data);
     data.cbSize = sizeof data;
     data.hWnd = g_mainWindow;
-    SHAppBarMessage(ABM_REMOVE, &data);
+    AppBarMessage(ABM_REMOVE, &data);
     appBarRegistered = FALSE;
   }
   RemoveTaskbarIcon(kSaverIconId);

@@ -1,4 +1,5 @@
 #include "buttonbar/bar_win.h"
+#include "app/shelllib_win.h"
 
 #include <shellapi.h>
 
@@ -100,7 +101,7 @@ void UserXface::QueryFreeArea() {
   data.rc = freeArea;
   for (UINT edge : {ABE_TOP, ABE_BOTTOM, ABE_LEFT, ABE_RIGHT}) {
     data.uEdge = edge;
-    SHAppBarMessage(ABM_QUERYPOS, &data);
+    AppBarMessage(ABM_QUERYPOS, &data);
   }
   freeArea = data.rc;
 }

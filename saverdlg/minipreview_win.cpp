@@ -1,4 +1,5 @@
 #include "saverdlg/minipreview_win.h"
+#include "app/shelllib_win.h"
 
 #include "app/report_win.h"
 #include "app/textbuf.h"
@@ -106,7 +107,7 @@ int MiniPreview::Show(SaverEntry* entry) {
   SetWindowTextA(window, title);
   iconMode = entry->kind != Saver32Preview;
   if (iconMode) {
-    HICON extracted = entry->fullPath ? ExtractIconA(g_instance, entry->fullPath, 0) : nullptr;
+    HICON extracted = entry->fullPath ? ExtractIconOf(g_instance, entry->fullPath, 0) : nullptr;
     ReplaceIcon(this, extracted == reinterpret_cast<HICON>(1) ? nullptr : extracted);
     InvalidateRect(window, nullptr, TRUE);
   } else if (entry->fullPath) {

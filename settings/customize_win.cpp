@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/about_win.h"
+#include "app/shelllib_win.h"
 #include "app/messages.h"
 #include "app/platform_win.h"
 #include "app/report_win.h"
@@ -354,7 +355,7 @@ int Options::Customize(HWND owner) {
   g_header.nPages = kPageCount;
   g_header.nStartPage = static_cast<UINT>(startPage);
   g_header.ppsp = g_pages;
-  if (PropertySheetA(&g_header) < 0)
+  if (RunPropertySheet(&g_header) < 0)
     ReportError(owner, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND, "Could not Customize",
                 "PropertySheet", 0);
   delete g_working;

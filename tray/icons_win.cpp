@@ -1,4 +1,5 @@
 #include "tray/icons_win.h"
+#include "app/shelllib_win.h"
 
 #include <shellapi.h>
 
@@ -40,7 +41,7 @@ void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, 
   }
   // A missing notification area is not an error: the shown flag records what
   // we want, and a re-created taskbar gets the icons again.
-  Shell_NotifyIconA(operation, &data);
+  ShellNotifyIcon(operation, &data);
   if (icon) DestroyIcon(icon);
 }
 
@@ -139,5 +140,5 @@ void RemoveTaskbarIcon(UINT id) {
   data.cbSize = kIconRecordSize;
   data.hWnd = g_mainWindow;
   data.uID = id;
-  Shell_NotifyIconA(NIM_DELETE, &data);
+  ShellNotifyIcon(NIM_DELETE, &data);
 }
