@@ -19,6 +19,22 @@ static_assert(sizeof(void*) != 4 || kIconRecordSize == 88, "the 32-bit shell tak
 // Raised by every double click; a waiting single click from before it is void.
 volatile LONG g_clickCancels = 0;
 
+// The small picture for an icon resource, loaded once and kept for the life of
+// the program: loading one on every settings change grew the process by some
+// 200 bytes each time.
+HICON SmallIcon(int iconResource) {
+  static struct { int resource; HICON icon; } loaded[4] = {};
+  for (auto& slot : loaded) {
+    if (slot.icon && slot.resource == iconResource) return slot.icon;
+    if (!slot.icon) {
+      slot.icon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(iconResource), IMAGE_ICON, 16, 16, 0));
+      slot.resource = iconResource;
+      return slot.icon;
+    }
+  }
+  return nullptr;
+}
+
 // Adds, changes or removes one icon so that it matches `show`.
 void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, const char* tip) {
   NOTIFYICONDATAA data;
@@ -32,17 +48,14 @@ void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, 
     operation = *shown ? NIM_DELETE : NIM_ADD;
     *shown = show ? TRUE : FALSE;
   }
-  HICON icon = nullptr;
   if (operation != NIM_DELETE) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    icon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(iconResource), IMAGE_ICON, 16, 16, 0));
-    data.hIcon = icon;
+    data.hIcon = SmallIcon(iconResource);
     CopyTip(tip, data.szTip, 64);  // the tip field of the short record
   }
   // A missing notification area is not an error: the shown flag records what
   // we want, and a re-created taskbar gets the icons again.
   ShellNotifyIcon(operation, &data);
-  if (icon) DestroyIcon(icon);
 }
 
 const MouseMessages kMouse = {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP};
