@@ -16,21 +16,6 @@ bool ReadFromFile(void* context, uint32_t offset, void* out, size_t size) {
          ReadFile(file, out, static_cast<DWORD>(size), &read, nullptr) && read == size;
 }
 
-class OpenedFile {
- public:
-  explicit OpenedFile(const char* path)
-      : handle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ~OpenedFile() {
-    if (Ok()) CloseHandle(handle);
-  }
-  OpenedFile(const OpenedFile&) = delete;
-  OpenedFile& operator=(const OpenedFile&) = delete;
-  bool Ok() const { return handle != INVALID_HANDLE_VALUE; }
-  ByteReader Reader() const { return ByteReader{ReadFromFile, handle}; }
-
- private:
-  HANDLE handle;
-};
 
 // A heap copy, or null for an empty text (or without memory).
 char* CopyOrNothing(const char* text) {
@@ -55,6 +40,15 @@ bool JoinPath(const char* directory, const char* name, char* out) {
 }
 
 }  // namespace
+
+OpenedFile::OpenedFile(const char* path)
+    : handle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+OpenedFile::~OpenedFile() {
+  if (Ok()) CloseHandle(handle);
+}
+
+ByteReader OpenedFile::Reader() const { return ByteReader{ReadFromFile, handle}; }
 
 ExecutableKind GetExecutableKind(const char* path, uint16_t* subsystemMajor, uint16_t* subsystemMinor) {
   OpenedFile file(path);

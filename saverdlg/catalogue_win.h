@@ -46,6 +46,22 @@ class SaverCatalogue {
   WIN32_FIND_DATAA findData;
 };
 
+// A saver file opened for reading, sharing reads; closed with the object.
+class OpenedFile {
+ public:
+  explicit OpenedFile(const char* path);
+  ~OpenedFile();
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+  bool Ok() const { return handle != INVALID_HANDLE_VALUE; }
+  HANDLE Handle() const { return handle; }
+  // Reads exactly what is asked at an offset, or fails.
+  ByteReader Reader() const;
+
+ private:
+  HANDLE handle;
+};
+
 // The file's kind; a PE file's subsystem version goes to the out-parameters
 // (each may be null) only when its headers were read whole.
 ExecutableKind GetExecutableKind(const char* path, uint16_t* subsystemMajor, uint16_t* subsystemMinor);

@@ -22,18 +22,16 @@ VersionInfo& ProgramVersionInfo() { return g_versionInfo; }
 
 // UTC, as the file system keeps it: the user's short date, two blanks, the time.
 void ReadLastChanged(VersionInfo* info, const char* path) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
+  OpenedFile file(path);
   FILETIME written;
   SYSTEMTIME time;
   char date[19], clock[19];
-  if (GetFileTime(file, nullptr, nullptr, &written) && FileTimeToSystemTime(&written, &time) &&
+  if (file.Ok() && GetFileTime(file.Handle(), nullptr, nullptr, &written) && FileTimeToSystemTime(&written, &time) &&
       GetDateFormatA(GetUserDefaultLCID(), DATE_SHORTDATE, &time, nullptr, date, sizeof date)) {
     TextBuilder text(info->lastChanged, sizeof info->lastChanged);
     text.Append(date).Append("  ");
     if (GetTimeFormatA(GetUserDefaultLCID(), 0, &time, nullptr, clock, sizeof clock)) text.Append(clock);
   }
-  CloseHandle(file);
 }
 
 // A string of a 16-bit block, unless the same key already holds it (one

@@ -34,6 +34,16 @@ std::vector<std::string> ReadLines(const std::string& path) {
   return lines;
 }
 
+HWND CreateStandInWindow(const char* className, WNDPROC procedure) {
+  WNDCLASSA windowClass;
+  ZeroMemory(&windowClass, sizeof windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = className;
+  RegisterClassA(&windowClass);
+  return CreateWindowExA(0, className, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
 DWORD HandleCount() {
   // Counted by trying each handle value: Wine does not answer GetProcessHandleCount.
   DWORD count = 0, flags = 0;

@@ -19,6 +19,10 @@ std::string ClassName(HWND window);
 // the file is missing.
 std::vector<std::string> ReadLines(const std::string& path);
 
+// A hidden window of a class registered here, standing in for a part of the
+// shell that the program under test talks to by class name.
+HWND CreateStandInWindow(const char* className, WNDPROC procedure);
+
 // The kernel handles this process holds.
 DWORD HandleCount();
 

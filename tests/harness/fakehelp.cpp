@@ -1,5 +1,7 @@
 #include "fakehelp.h"
 
+#include "dialogs.h"
+
 #include <cstring>
 
 namespace harness {
@@ -22,15 +24,8 @@ struct HelpRequest {
 }  // namespace
 
 FakeHelp::FakeHelp() {
-  WNDCLASSA windowClass;
-  ZeroMemory(&windowClass, sizeof windowClass);
-  windowClass.lpfnWndProc = Proc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "MS_WINHELP";
-  RegisterClassA(&windowClass);
   g_help = this;
-  window = CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+  window = CreateStandInWindow("MS_WINHELP", Proc);
 }
 
 FakeHelp::~FakeHelp() {

@@ -20,15 +20,8 @@ std::string Narrow(const WCHAR* text, size_t maxLength) {
 }  // namespace
 
 FakeTray::FakeTray() {
-  WNDCLASSA windowClass;
-  ZeroMemory(&windowClass, sizeof windowClass);
-  windowClass.lpfnWndProc = Proc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kTrayClass;
-  RegisterClassA(&windowClass);
   g_tray = this;
-  window = CreateWindowExA(0, kTrayClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+  window = CreateStandInWindow(kTrayClass, Proc);
 }
 
 FakeTray::~FakeTray() {
