@@ -60,19 +60,6 @@ class CustomizeSheet : public SystemTest {
   int PageIndex() const {
     return static_cast<int>(SendMessageA(PropSheet_GetTabControl(sheet), TCM_GETCURSEL, 0, 0));
   }
-  // A click: the button goes up once the control holds the mouse (or, for a
-  // control that takes none, the focus), and has been handled when it lets go.
-  void Press(HWND control) {
-    const POINT at = harness::CentreOf(control);
-    harness::MouseMoveTo(at.x, at.y);
-    harness::MouseButtonAt(at.x, at.y, true);
-    EXPECT_TRUE(harness::WaitUntil([&] {
-      HWND capture = harness::CaptureOf(control);
-      return capture == control || (!capture && harness::FocusOf(control) == control);
-    }, 20000));
-    harness::MouseButtonAt(at.x, at.y, false);
-    EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(control) != control; }, 20000));
-  }
   void Run(const Scenario& scenario);
   void Do(const Step& step);
   long BarWidth() const {
@@ -111,10 +98,10 @@ void CustomizeSheet::Do(const Step& step) {
       ASSERT_TRUE(Alive());
       break;
     case kClick:
-      Press(step.value ? GetDlgItem(sheet, step.id) : control);
+      Click(step.value ? GetDlgItem(sheet, step.id) : control);
       break;
     case kType:
-      Press(control);
+      Click(control);
       harness::KeyTap(VK_END);
       for (int i = 0; i < 12; ++i) harness::KeyTap(VK_BACK);
       harness::TypeDigits(step.text);

@@ -130,7 +130,8 @@ class SystemTest : public ::testing::Test {
   void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { PostMessageA(main, message, wParam, lParam); }
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(main, message, wParam, lParam); }
   HWND Button(int id) const { return GetDlgItem(main, id); }
-  // A click as a user gives it: a button holds the capture while pressed.
+  // A click as a user gives it: the button goes up once the control holds
+  // the mouse (or has the focus), and has been handled when it lets go.
   void Click(HWND control, int dx = 0);
 
   // Counts what the program receives, from Start on.
