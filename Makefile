@@ -3,7 +3,7 @@
 BUILD := build
 JOBS ?= 2
 
-.PHONY: all deps configure build run test gallery bench fuzz clean
+.PHONY: all deps configure build run test dist picture gallery bench fuzz clean
 
 all: build
 
@@ -20,6 +20,14 @@ build: configure
 
 run: build
 	@./tools/run.sh $(BUILD)
+
+# The package a user downloads: build/dist/napkey-<version>.zip.
+dist: build
+	@ls $(BUILD)/dist/napkey-*.zip
+
+# The picture at the top of the README, taken again: docs/napkey.png.
+picture: build
+	@./tools/picture.sh $(BUILD)
 
 gallery: build
 	@./tools/gallery.sh $(BUILD)

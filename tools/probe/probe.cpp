@@ -9,10 +9,13 @@
 //     OUT-FOLDER\bar-gallery.png; then the Screen Saver Properties dialog with
 //     its mini preview and the four pages of the Customize sheet, each as
 //     Windows 95 and as Windows 10.
+//   napkey_probe picture NAPKEY.EXE FIXTURES-FOLDER PNG
+//     (`make picture`) the program as a user sees it, for the README.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -117,6 +120,79 @@ bool PhotographCustomize(const std::string& outFolder) {
   return true;
 }
 
+// The picture at the top of the README, as a user of Windows 95 sees the
+// program: on a desktop of the classic colour, the bar docked at the bottom,
+// its two icons in the system tray, and Screen Saver Properties with the mini
+// preview of a saver that is shown by its icon.
+int Picture(const std::string& png) {
+  driver::ResetSystem("win95");
+  driver::InstallSavers();
+  driver::SelectSaverInSystemIni(driver::WindowsFile("saver310.scr").c_str());
+  WNDCLASSA desktopClass = {};
+  desktopClass.lpfnWndProc = DefWindowProcA;
+  desktopClass.hInstance = GetModuleHandleA(nullptr);
+  desktopClass.hbrBackground = CreateSolidBrush(RGB(0, 128, 128));
+  desktopClass.lpszClassName = "NapkeyPictureDesktop";
+  RegisterClassA(&desktopClass);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  HWND desktop = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, desktopClass.lpszClassName, "",
+                                 WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+  SetWindowPos(desktop, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+  driver::Napkey napkey;
+  HWND main = napkey.Start() ? napkey.WaitMainWindow() : nullptr;
+  if (!main) return 1;
+  harness::MouseMoveTo(width / 2, 10);
+  RECT bar, tray = {};
+  GetWindowRect(main, &bar);
+  // Wine shows the icons in a window of its own when no taskbar is running;
+  // it goes where a taskbar's notification area would be, above the bar.
+  HWND trayWindow = nullptr;
+  harness::WaitUntil([&] { return (trayWindow = FindWindowA(nullptr, "Wine System Tray")) != nullptr; }, 20000);
+  if (trayWindow) {
+    GetWindowRect(trayWindow, &tray);
+    OffsetRect(&tray, width - 8 - tray.right, bar.top - 8 - tray.bottom);
+    SetWindowPos(trayWindow, nullptr, tray.left, tray.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  PostMessageA(main, WM_NAPKEY_SAVER_PROPERTIES, 0, 0);
+  HWND dialog = harness::WaitForDialog("Screen Saver Properties", napkey.Pid(), 20000);
+  HWND preview = nullptr;
+  harness::WaitUntil([&] { return (preview = FindWindowA("QRT_SSPreview", nullptr)) != nullptr; }, 20000);
+  if (!dialog || !preview) return 1;
+  // The dialog opens centred on the bar; lift it and its preview clear of
+  // the bar and the icons so that all three show.
+  RECT dialogArea;
+  GetWindowRect(dialog, &dialogArea);
+  const LONG dx = std::min(0L, width - 16 - dialogArea.right);
+  const LONG dy = std::min(0L, (trayWindow ? tray.top : bar.top) - 16 - dialogArea.bottom);
+  for (HWND window : {dialog, preview}) {
+    RECT place;
+    GetWindowRect(window, &place);
+    SetWindowPos(window, nullptr, place.left + dx, place.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT area = bar, part;
+  for (HWND window : {dialog, preview}) {
+    GetWindowRect(window, &part);
+    UnionRect(&area, &area, &part);
+  }
+  UnionRect(&area, &area, &tray);
+  InflateRect(&area, 16, 16);
+  area.left = std::max(0L, area.left), area.top = std::max(0L, area.top);
+  area.right = std::min<LONG>(width, area.right), area.bottom = std::min<LONG>(height, area.bottom);
+  for (HWND window : {desktop, main, dialog, preview, trayWindow})
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+  harness::PumpFor(200);  // the other processes' windows repaint on their own
+  const bool taken = Photograph(area, png);
+  harness::PressButton(dialog, IDCANCEL);
+  harness::WaitUntil([&] { return !IsWindow(dialog); }, 20000);
+  const bool ended = napkey.ExitThroughMenu();
+  driver::RemoveSavers();
+  DestroyWindow(desktop);
+  if (!taken || !ended) return 1;
+  std::printf("picture: %s\n", png.c_str());
+  return 0;
+}
+
 int Gallery(const std::string& outFolder) {
   std::string join = "/usr/bin/convert";
   for (int size = 0; size < 3; ++size) {
@@ -177,7 +253,12 @@ int main(int argc, char** argv) {
     driver::SetPaths(argv[2], argv[3]);
     return Gallery(argv[4]);
   }
+  if (argc >= 5 && !std::strcmp(argv[1], "picture")) {
+    driver::SetPaths(argv[2], argv[3]);
+    return Picture(argv[4]);
+  }
   std::fprintf(stderr, "usage: napkey_probe shoot NAPKEY.EXE DONE-FILE\n"
+                       "       napkey_probe picture NAPKEY.EXE FIXTURES-FOLDER UNIX-PNG\n"
                        "       napkey_probe gallery NAPKEY.EXE FIXTURES-FOLDER UNIX-OUT-FOLDER\n");
   return 2;
 }
