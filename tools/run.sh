@@ -14,8 +14,9 @@ exe="$build/win64/napkey.exe"
 if [ -n "${DISPLAY:-}" ]; then
   . "$here/tests/wine/env.sh" "$state"
   mkdir -p "$state"
-  if [ ! -f "$state/prefix.ready" ]; then
-    wineboot -i >"$state/wineboot.log" 2>&1 && wineserver -w && touch "$state/prefix.ready"
+  if [ "$(cat "$state/prefix.ready" 2>/dev/null)" != "$(wine_fingerprint)" ]; then
+    rm -rf "$WINEPREFIX"
+    wineboot -i >"$state/wineboot.log" 2>&1 && wineserver -w && wine_fingerprint >"$state/prefix.ready"
   fi
   exec wine "$exe"
 fi

@@ -7,3 +7,10 @@ export WINEDEBUG="${WINEDEBUG:--all,err+module}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 [ -f "$wine_state/display" ] && export DISPLAY=":$(cat "$wine_state/display")"
+
+# What the installed Wine is: a prefix made by another Wine (in particular one
+# made before the 32-bit loader was installed) fails to start programs, so a
+# prefix is remade when this changes.
+wine_fingerprint() {
+  { wine --version; dpkg-query -W -f='${Package}:${Architecture}=${Version}\n' 'wine32*' 'wine64*' 'libwine*' 2>/dev/null | sort; } | tr '\n' ' '
+}

@@ -19,6 +19,15 @@ if [ ! -f "$state/display" ]; then
   exit 1
 fi
 
+# A 32-bit test program needs the 32-bit Wine loader; without it (its package
+# index was broken when the machine was set up) the test is skipped, loudly.
+pe_machine() { od -An -tx2 -j $(( $(od -An -tu4 -j60 -N4 "$1") + 4 )) -N2 "$1" | tr -d ' '; }
+if [ "$(pe_machine "$exe")" = "014c" ] &&
+   ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  echo "run-gtest: SKIPPED: $(basename "$exe") is a 32-bit program and 32-bit Wine (wine32) is not installed" >&2
+  exit 77
+fi
+
 args=()
 for a in "$@"; do
   if [[ "$a" == /* ]]; then args+=("$(winepath -w "$a" 2>/dev/null)"); else args+=("$a"); fi
@@ -31,7 +40,7 @@ else
   wine reg delete "HKCU\\Software\\Wine\\AppDefaults\\$name" /f >/dev/null 2>&1
 fi
 
-log="$state/$(basename "$exe" .exe)${WINE_VERSION_MODE:+.$WINE_VERSION_MODE}.log"
+log="$state/$(basename "$exe" .exe)${WINE_LOG_TAG:+.$WINE_LOG_TAG}${WINE_VERSION_MODE:+.$WINE_VERSION_MODE}.log"
 # Output goes to a file first: programs Wine starts in the background inherit
 # the handles and would otherwise keep ctest waiting.
 wine "$exe" --gtest_color=no "${args[@]}" >"$log" 2>&1

@@ -44,7 +44,9 @@ start_xvfb() {
 }
 
 make_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$state/prefix.ready" ] && return 0
+  local wine_now
+  wine_now="$(wine_fingerprint)"
+  [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$state/prefix.ready" 2>/dev/null)" = "$wine_now" ] && return 0
   rm -rf "$WINEPREFIX" "$state/prefix.ready"
   echo "session: creating Wine prefix (once)"
   wineboot -i >"$state/wineboot.log" 2>&1
@@ -57,7 +59,7 @@ make_prefix() {
   for font in /usr/share/wine/fonts/marlett.ttf; do
     [ -f "$font" ] && cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
   done
-  touch "$state/prefix.ready"
+  echo "$wine_now" >"$state/prefix.ready"
 }
 
 case "$cmd" in
