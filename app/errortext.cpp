@@ -49,9 +49,9 @@ void FallbackErrorText(long errorCode, char* out, size_t size) {
       return;
     }
   if (errorCode >= 2100 && errorCode < 3000)
-    text.AppendFormat("Network error # %ld", errorCode);
+    text.Append("Network error # ").AppendNumber(errorCode);
   else
-    text.AppendFormat("Error # %ld", errorCode);
+    text.Append("Error # ").AppendNumber(errorCode);
 }
 
 size_t ComposeReportText(char* out, size_t size, unsigned flags, const char* message, const char* operation,
@@ -68,7 +68,7 @@ size_t ComposeReportText(char* out, size_t size, unsigned flags, const char* mes
   if (flags & ReportDiagnostics) {
     text.Append("Please also provide the following diagnostic information:\n\n");
     text.Append(operation ? operation : "(unknown)");
-    text.AppendFormat(" failed; error # %ld:\n", errorCode);
+    text.Append(" failed; error # ").AppendNumber(errorCode).Append(":\n");
     text.Append(systemText);
   }
   return text.Length();

@@ -1,15 +1,14 @@
 #include "app/textbuf.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 TextBuilder::TextBuilder(char* out, size_t size) : buffer(out), capacity(size) {
   if (capacity) buffer[0] = '\0';
 }
 
-TextBuilder& TextBuilder::Append(const char* text) {
+TextBuilder& TextBuilder::Append(const char* text) { return Append(text, static_cast<size_t>(-1)); }
+
+TextBuilder& TextBuilder::Append(const char* text, size_t count) {
   if (!text || !capacity) return *this;
-  while (*text) {
+  for (; count && *text; --count) {
     if (length + 1 >= capacity) {
       truncated = true;
       break;
@@ -20,15 +19,24 @@ TextBuilder& TextBuilder::Append(const char* text) {
   return *this;
 }
 
-TextBuilder& TextBuilder::AppendFormat(const char* format, ...) {
-  char piece[512];
-  va_list args;
-  va_start(args, format);
-  const int written = std::vsnprintf(piece, sizeof piece, format, args);
-  va_end(args);
-  // The system runtime's vsnprintf returns -1 and may leave the text
-  // unterminated when it does not fit.
-  piece[sizeof piece - 1] = '\0';
-  if (written < 0 || static_cast<size_t>(written) >= sizeof piece) truncated = true;
-  return Append(piece);
+TextBuilder& TextBuilder::AppendNumber(long value) {
+  // The magnitude in unsigned arithmetic: -LONG_MIN does not fit a long.
+  const unsigned long magnitude = value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  if (value < 0) Append("-");
+  return AppendUnsigned(magnitude);
+}
+
+TextBuilder& TextBuilder::AppendUnsigned(unsigned long value, unsigned base, int digits) {
+  if (base != 16) base = 10;
+  char reversed[sizeof(unsigned long) * 8];
+  int count = 0;
+  do {
+    reversed[count++] = "0123456789abcdef"[value % base];
+    value /= base;
+  } while (value && count < static_cast<int>(sizeof reversed));
+  while (count < digits && count < static_cast<int>(sizeof reversed)) reversed[count++] = '0';
+  char text[sizeof reversed + 1];
+  for (int i = 0; i < count; ++i) text[i] = reversed[count - 1 - i];
+  text[count] = '\0';
+  return Append(text);
 }

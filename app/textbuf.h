@@ -1,5 +1,7 @@
 // Bounded text composition for fixed buffers: appends stop at the capacity and
-// the text stays terminated, so no caller can write past its buffer.
+// the text stays terminated, so no caller can write past its buffer. Numbers
+// are written here rather than by the C runtime's printf family, which would
+// add some 20 KB of formatting code to the program for a handful of integers.
 #ifndef NAPKEY_APP_TEXTBUF_H
 #define NAPKEY_APP_TEXTBUF_H
 
@@ -11,8 +13,12 @@ class TextBuilder {
   TextBuilder(char* buffer, size_t capacity);
 
   TextBuilder& Append(const char* text);
-  // printf-style; the formatted piece is cut like any other append.
-  TextBuilder& AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  // At most `count` characters of `text`.
+  TextBuilder& Append(const char* text, size_t count);
+  // Decimal, with a minus sign when negative.
+  TextBuilder& AppendNumber(long value);
+  // In base 10 or 16 (lower-case digits), padded with zeros to `digits`.
+  TextBuilder& AppendUnsigned(unsigned long value, unsigned base = 10, int digits = 1);
 
   const char* Text() const { return buffer; }
   size_t Length() const { return length; }

@@ -21,7 +21,7 @@ const char* RestartFailureText(unsigned winExecResult) {
 
 void ExitToDosFailureText(unsigned winExecResult, char* out, size_t size) {
   TextBuilder text(out, size);
-  text.AppendFormat("Could not Exit To DOS:  Error # %d ", static_cast<int>(winExecResult));
+  text.Append("Could not Exit To DOS:  Error # ").AppendNumber(static_cast<int>(winExecResult)).Append(" ");
   switch (winExecResult) {
     case 0: text.Append("(System out of memory or resources)"); break;
     case 3: text.Append("(Path not found)"); break;

@@ -56,12 +56,12 @@ bool SaverCommandLine(const char* path, LaunchMode mode, char* out, size_t size)
 
 bool PreviewCommandLine(const char* path, long window, char* out, size_t size) {
   TextBuilder text(out, size);
-  text.Append(path).AppendFormat(" /p %ld", window);
+  text.Append(path).Append(" /p ").AppendNumber(window);
   return Finish(text, out, size);
 }
 
 bool PasswordCommandLine(const char* path, long window, char* out, size_t size) {
   TextBuilder text(out, size);
-  text.Append(path).AppendFormat(" /A %ld", window);
+  text.Append(path).Append(" /A ").AppendNumber(window);
   return Finish(text, out, size);
 }

@@ -1,9 +1,9 @@
 #include "saver/registry_win.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "app/platform_win.h"
+#include "app/textbuf.h"
 #include "saver/regnumber.h"
 
 namespace {
@@ -54,7 +54,7 @@ BOOL RegistryKey::SetValue(const char* valueName, long number, BOOL asText) {
   if (openState != OpenReadWrite) return FALSE;
   if (asText) {
     char text[16];
-    std::snprintf(text, sizeof text, "%ld", number);
+    TextBuilder(text, sizeof text).AppendNumber(number);
     return RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                           static_cast<DWORD>(std::strlen(text) + 1)) == ERROR_SUCCESS;
   }

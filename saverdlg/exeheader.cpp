@@ -106,7 +106,7 @@ void Saver32DisplayName(const char* longName, const char* resourceName, bool win
   TextBuilder name(out, outSize);
   if (windows95) {
     const char* dot = std::strrchr(longName, '.');
-    name.AppendFormat("%.*s", static_cast<int>(dot ? dot - longName : std::strlen(longName)), longName);
+    name.Append(longName, dot ? static_cast<size_t>(dot - longName) : std::strlen(longName));
   } else if (resourceName && *resourceName) {
     name.Append(resourceName);
   } else {

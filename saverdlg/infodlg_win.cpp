@@ -49,7 +49,12 @@ void AddSixteenBitValue(void* context, const char* key, const char* value, size_
 void ReadThirtyTwoBitValues(VersionInfo* info, void* block, WORD language, WORD codePage) {
   for (const char* key : kStringKeys) {
     char query[64];
-    TextBuilder(query, sizeof query).AppendFormat("\\StringFileInfo\\%04x%04x\\%s", language, codePage, key);
+    TextBuilder(query, sizeof query)
+        .Append("\\StringFileInfo\\")
+        .AppendUnsigned(language, 16, 4)
+        .AppendUnsigned(codePage, 16, 4)
+        .Append("\\")
+        .Append(key);
     char* value = nullptr;
     UINT length = 0;
     if (!VerQueryValueA(block, query, reinterpret_cast<void**>(&value), &length) || !value) continue;

@@ -103,7 +103,7 @@ int MiniPreview::Show(SaverEntry* entry) {
   Clear();
   saver = entry;
   char title[300];
-  TextBuilder(title, sizeof title).AppendFormat("%s - Mini-Preview", entry->displayName ? entry->displayName : "");
+  TextBuilder(title, sizeof title).Append(entry->displayName).Append(" - Mini-Preview");
   SetWindowTextA(window, title);
   iconMode = entry->kind != Saver32Preview;
   if (iconMode) {

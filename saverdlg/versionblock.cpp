@@ -68,7 +68,7 @@ void FileTypeText(ExecutableKind kind, uint16_t major, uint16_t minor, char* out
   switch (kind) {
     case ExeDos: text.Append("MS-DOS"); break;
     case ExeWin16: text.Append("Win16"); break;
-    case ExeWin32: text.AppendFormat("Win32\n(%u.%u)", static_cast<unsigned>(major), static_cast<unsigned>(minor)); break;
+    case ExeWin32: text.Append("Win32\n(").AppendUnsigned(major).Append(".").AppendUnsigned(minor).Append(")"); break;
     default: text.Append("unknown"); break;
   }
 }
@@ -76,8 +76,13 @@ void FileTypeText(ExecutableKind kind, uint16_t major, uint16_t minor, char* out
 void VersionNumberText(uint32_t mostSignificant, uint32_t leastSignificant, char* out, size_t outSize) {
   if (!out || outSize == 0) return;
   TextBuilder(out, outSize)
-      .AppendFormat("%d.%d.%d.%d", static_cast<int>(mostSignificant >> 16), static_cast<int>(mostSignificant & 0xFFFF),
-                    static_cast<int>(leastSignificant >> 16), static_cast<int>(leastSignificant & 0xFFFF));
+      .AppendUnsigned(mostSignificant >> 16)
+      .Append(".")
+      .AppendUnsigned(mostSignificant & 0xFFFF)
+      .Append(".")
+      .AppendUnsigned(leastSignificant >> 16)
+      .Append(".")
+      .AppendUnsigned(leastSignificant & 0xFFFF);
 }
 
 size_t VersionValueLength(const char* value, size_t reportedLength) {
@@ -131,7 +136,7 @@ void WalkSixteenBitVersionBlock(const unsigned char* block, size_t size, Version
 bool VersionInfo::Add(const char* key, const char* value, size_t length) {
   char label[128], listText[160];
   VersionLabel(key, label, sizeof label);
-  TextBuilder(listText, sizeof listText).AppendFormat("%s\t%d", label, static_cast<int>(nextSequence));
+  TextBuilder(listText, sizeof listText).Append(label).Append("\t").AppendNumber(nextSequence);
   VersionEntry* entry = new VersionEntry{nullptr, nullptr, nullptr, first};
   if (!entry) return false;
   entry->listText = NewText(listText, std::strlen(listText));

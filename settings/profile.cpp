@@ -1,12 +1,12 @@
 #include "settings/profile.h"
 
-#include <cstdio>
+#include "app/textbuf.h"
 
 const char kIniFileName[] = "napkey.ini";
 const char kMainSectionName[] = "Drowsel";
 
 void WriteProfileNumber(const ProfileIo& io, const char* section, const char* key, long value) {
   char text[16];
-  std::snprintf(text, sizeof text, "%ld", value);
+  TextBuilder(text, sizeof text).AppendNumber(value);
   io.writeText(io.ctx, section ? section : kMainSectionName, key, text);
 }

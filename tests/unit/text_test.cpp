@@ -73,7 +73,7 @@ TEST(TextBuilder, StopsAtCapacityAndStaysTerminated) {
   char buffer[8 + 4];
   std::memset(buffer, '#', sizeof buffer);
   TextBuilder text(buffer, 8);
-  text.Append("abc").AppendFormat("%d", 12345).Append("zz");
+  text.Append("abc").AppendNumber(12345).Append("zz");
   EXPECT_STREQ("abc1234", buffer);
   EXPECT_TRUE(text.Truncated());
   EXPECT_EQ(7u, text.Length());
@@ -81,6 +81,25 @@ TEST(TextBuilder, StopsAtCapacityAndStaysTerminated) {
   TextBuilder empty(buffer, 8);
   EXPECT_STREQ("", empty.Append(nullptr).Text());
   EXPECT_FALSE(empty.Truncated());
+}
+
+// Numbers are written without the C runtime: the extremes, padding, hex and
+// a piece of a text.
+TEST(TextBuilder, NumbersAndPieces) {
+  const struct {
+    long value;
+    const char* text;
+  } kNumbers[] = {{0, "0"}, {-7, "-7"}, {2147483647L, "2147483647"}, {-2147483647L - 1, "-2147483648"}};
+  for (const auto& n : kNumbers) {
+    char buffer[24];
+    EXPECT_STREQ(n.text, TextBuilder(buffer, sizeof buffer).AppendNumber(n.value).Text());
+  }
+  char buffer[32];
+  EXPECT_STREQ("0409|04e4|ffffffff|7|ab",
+               TextBuilder(buffer, sizeof buffer)
+                   .AppendUnsigned(0x409, 16, 4).Append("|").AppendUnsigned(0x4e4, 16, 4).Append("|")
+                   .AppendUnsigned(0xffffffffu, 16).Append("|").AppendUnsigned(7).Append("|")
+                   .Append("abc", 2).Text());
 }
 
 TEST(ErrorNumberTexts, FallbackRangesAndTheExitToDosReason) {
