@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "driver.h"
 #include "fakehelp.h"
@@ -334,6 +335,32 @@ TEST_F(CommandLine, OnReachesEnabledWhateverTheInstanceLastKnew) {
   ASSERT_TRUE(Alive());
   EXPECT_TRUE(SystemSaverActive());
   EXPECT_EQ("Disable screen saver", harness::WindowText(Button(IDC_BAR_TOGGLE)));
+  EXPECT_TRUE(Exit());
+}
+
+// Ten copies started at once, "off" and "on" in turn, leave the instance and
+// the system agreeing, and the word given last, alone, wins.
+TEST_F(CommandLine, SimultaneousOnAndOffLeaveTheInstanceAndTheSystemAgreeing) {
+  ASSERT_TRUE(Start(nullptr, kWithSaver));
+  for (const char* last : {"off", "on", "off"}) {
+    SCOPED_TRACE(last);
+    std::vector<std::unique_ptr<Napkey>> copies;
+    for (int i = 0; i < 10; ++i) {
+      copies.push_back(std::make_unique<Napkey>());
+      ASSERT_TRUE(copies.back()->Start(i % 2 ? "on" : "off"));
+    }
+    for (auto& copy : copies) EXPECT_EQ(0u, copy->WaitExit()) << "every copy ends by itself, with no box";
+    ASSERT_TRUE(Alive());
+    EXPECT_EQ(SystemSaverActive() ? "Disable screen saver" : "Enable screen saver",
+              harness::WindowText(Button(IDC_BAR_TOGGLE)));
+    bool help = true;
+    EXPECT_EQ(0u, RunCommand(last, &help));
+    ASSERT_TRUE(Alive());
+    const bool on = !std::strcmp(last, "on");
+    EXPECT_EQ(on, SystemSaverActive());
+    EXPECT_EQ(on ? "Disable screen saver" : "Enable screen saver", harness::WindowText(Button(IDC_BAR_TOGGLE)));
+  }
+  EXPECT_EQ(1u, harness::WindowsOfClass(kMainWindowClass).size()) << "no copy became a second instance";
   EXPECT_TRUE(Exit());
 }
 
