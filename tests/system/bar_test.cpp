@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <cstdlib>
+
 namespace {
 
 using namespace driver;
@@ -307,6 +309,54 @@ TEST_F(ButtonBar, FullScreenProgramsPushTheBarDownAndOnTopIsAnOption) {
   EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
   ASSERT_TRUE(Exit());
   EXPECT_EQ(0, IniInt("ButtonBar", "OnTop"));
+}
+
+}  // namespace
+
+namespace {
+
+// The screen changes size under the running program, as when the user picks
+// another resolution. It needs a display that can do that: the system.display
+// test runs it in a Wine virtual desktop and says so in NAPKEY_VIRTUAL_DESKTOP.
+class DisplayChange : public SystemTest {
+ protected:
+  void TearDown() override {
+    ChangeDisplaySettingsA(nullptr, 0);
+    SystemTest::TearDown();
+  }
+  static LONG Resize(DWORD width, DWORD height) {
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    return ChangeDisplaySettingsA(&mode, 0);
+  }
+};
+
+// Docked at the bottom right of 1024 by 768, the bar comes back into sight
+// at the bottom of 800 by 600 at once, and goes back down when the screen
+// grows again.
+TEST_F(DisplayChange, TheBarStaysInSightWhenTheScreenShrinksAndGrows) {
+  if (!std::getenv("NAPKEY_VIRTUAL_DESKTOP")) GTEST_SKIP() << "needs a display that can change size (system.display)";
+  ASSERT_EQ(1024, GetSystemMetrics(SM_CXSCREEN));
+  ASSERT_TRUE(Start("[Position]\r\nEdge=1\r\nOrient=1\r\nX=2000\r\nY=2000\r\n"));
+  EXPECT_EQ(1024, RectOf(main).right);
+  EXPECT_EQ(768, RectOf(main).bottom);
+  const struct {
+    DWORD width, height;
+  } kScreens[] = {{800, 600}, {1024, 768}};
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(DISP_CHANGE_SUCCESSFUL, Resize(kScreens[i].width, kScreens[i].height));
+    // Placed again at the corner of the new screen, which is what the user sees.
+    const RECT corner = {0, 0, static_cast<long>(kScreens[i].width), static_cast<long>(kScreens[i].height)};
+    EXPECT_TRUE(harness::WaitUntil([&] { return RectOf(main).right == corner.right && RectOf(main).bottom == corner.bottom; },
+                                   20000))
+        << kScreens[i].width << ": " << RectOf(main).right << "," << RectOf(main).bottom;
+    ASSERT_TRUE(Alive());
+    EXPECT_TRUE(IsWindowVisible(main));
+  }
+  EXPECT_TRUE(Exit());
 }
 
 }  // namespace

@@ -43,8 +43,15 @@ fi
 log="$state/$(basename "$exe" .exe)${WINE_LOG_TAG:+.$WINE_LOG_TAG}${WINE_VERSION_MODE:+.$WINE_VERSION_MODE}.log"
 # Output goes to a file first: programs Wine starts in the background inherit
 # the handles and would otherwise keep ctest waiting.
-wine "$exe" --gtest_color=no "${args[@]}" >"$log" 2>&1
+if [ -n "${WINE_DESKTOP:-}" ]; then
+  # In a virtual desktop of this name and size, whose display can change size.
+  # Its exit code is the desktop's, so the log alone tells failures.
+  wine explorer /desktop="$WINE_DESKTOP" "$exe" --gtest_color=no "${args[@]}" >"$log" 2>&1
+else
+  wine "$exe" --gtest_color=no "${args[@]}" >"$log" 2>&1
+fi
 rc=$?
+if [ $rc -eq 0 ] && grep -q '^\[  FAILED  \]' <(tr -d '\r' <"$log"); then rc=1; fi
 tr -d '\r' <"$log"
 if [ $rc -ne 0 ]; then
   echo "run-gtest: $(basename "$exe") exited with $rc" >&2
