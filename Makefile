@@ -27,7 +27,7 @@ dist: build
 
 # The picture at the top of the README, taken again: docs/napkey.png.
 picture: build
-	@./tools/picture.sh $(BUILD)
+	@./tools/gallery.sh $(BUILD) picture
 
 gallery: build
 	@./tools/gallery.sh $(BUILD)

@@ -100,6 +100,13 @@ bool MessageSpy::ResizeBurst(HWND window, int times) {
   return Ok() && Ask(view, MSGSPY_RESIZES, window, MSGSPY_RESIZE, times);
 }
 
+bool MessageSpy::CountObjects(HWND window, LONG* gdi, LONG* user) {
+  if (!Ok() || !Ask(view, MSGSPY_OBJECT_ANSWERS, window, MSGSPY_OBJECTS, 0)) return false;
+  *gdi = *reinterpret_cast<volatile LONG*>(view + MSGSPY_GDI_OBJECTS);
+  *user = *reinterpret_cast<volatile LONG*>(view + MSGSPY_USER_OBJECTS);
+  return true;
+}
+
 LONG MessageSpy::MouseMoves() const {
   return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
 }

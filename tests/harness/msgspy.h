@@ -53,6 +53,8 @@ class MessageSpy {
   // Resizes `window` `times` times in a row from its own thread, so that no
   // timer of that thread can run in between.
   bool ResizeBurst(HWND window, int times);
+  // The GDI and USER objects of the process of `window`, counted in its thread.
+  bool CountObjects(HWND window, LONG* gdi, LONG* user);
   // How many mouse moves the thread has taken from its queue.
   LONG MouseMoves() const;
   // How many times `message` (with this wParam, unless anyWParam) was seen.

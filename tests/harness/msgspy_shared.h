@@ -27,10 +27,16 @@
 #define MSGSPY_KEY 0x5E771F
 #define MSGSPY_TIMER 0x5E7720
 #define MSGSPY_RESIZE 0x5E7721
+// OBJECTS writes the process's GDI and USER object counts to
+// MSGSPY_GDI_OBJECTS and MSGSPY_USER_OBJECTS and raises MSGSPY_OBJECT_ANSWERS.
+#define MSGSPY_OBJECTS 0x5E7722
 #define MSGSPY_KEY_ANSWER 16
 #define MSGSPY_KEY_ANSWERS 20
 #define MSGSPY_TIMERS 24
 #define MSGSPY_RESIZES 28
+#define MSGSPY_GDI_OBJECTS 32
+#define MSGSPY_USER_OBJECTS 36
+#define MSGSPY_OBJECT_ANSWERS 40
 #define MSGSPY_MESSAGES 64
 #define MSGSPY_MAX_MESSAGES 500
 // Text lines "id<TAB>state<TAB>text\n" of the last popup, zero-terminated.

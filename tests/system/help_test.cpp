@@ -73,10 +73,13 @@ class HelpViewer : public SystemTest {
     harness::MouseButtonAt(point.x, point.y, true);
     harness::MouseButtonAt(point.x, point.y, false);
   }
-  // Presses F1 in `dialog`, with the focus on its control `id`.
-  void F1(HWND dialog, int id) {
+  // From the contents, asks for help in `dialog`: a click on its control
+  // `id`, or F1 with the focus there; the viewer must come to `title`.
+  void Ask(HWND dialog, int id, bool f1, const char* title) {
+    ShowContents();
     Click(GetDlgItem(dialog, id));
-    harness::KeyTap(VK_F1);
+    if (f1) harness::KeyTap(VK_F1);
+    EXPECT_TRUE(Shows(title)) << harness::WindowText(dialog) << " " << id << (f1 ? " F1: " : ": ") << Topic();
   }
 };
 
@@ -121,34 +124,23 @@ TEST_F(HelpViewer, EveryHelpButtonAndF1ShowsItsDialogsTopic) {
   Post(WM_COMMAND, IDM_HELP);
   EXPECT_TRUE(Shows(kOverview)) << Topic();
 
-  ShowContents();
   Post(WM_COMMAND, IDM_SAVER_PROPERTIES);
   HWND props = Dialog("Screen Saver Properties");
   ASSERT_TRUE(props);
-  Click(GetDlgItem(props, IDC_PROPS_HELP));
-  EXPECT_TRUE(Shows(kProperties)) << Topic();
-  ShowContents();
-  F1(props, IDC_PROPS_SECONDS);
-  EXPECT_TRUE(Shows(kProperties)) << Topic();
-
+  Ask(props, IDC_PROPS_HELP, false, kProperties);
+  Ask(props, IDC_PROPS_SECONDS, true, kProperties);
   Click(GetDlgItem(props, IDC_PROPS_INFO));
   HWND info = Dialog("Screen Saver Information");
   ASSERT_TRUE(info);
-  ShowContents();
-  Click(GetDlgItem(info, IDC_INFO_HELP));
-  EXPECT_TRUE(Shows(kProperties)) << Topic();
-  ShowContents();
-  F1(info, IDC_INFO_LIST);
-  EXPECT_TRUE(Shows(kProperties)) << Topic();
+  Ask(info, IDC_INFO_HELP, false, kProperties);
+  Ask(info, IDC_INFO_LIST, true, kProperties);
   Answer(info, IDOK);
   Answer(props, IDCANCEL);
 
-  ShowContents();
   Post(WM_COMMAND, IDM_CUSTOMIZE);
   HWND sheet = Dialog("Customize Drowsel/Plus");
   ASSERT_TRUE(sheet);
-  Click(GetDlgItem(sheet, IDHELP));
-  EXPECT_TRUE(Shows(kCustomize)) << Topic();
+  Ask(sheet, IDHELP, false, kCustomize);
   const struct {
     int control;
     const char* title;
@@ -157,18 +149,15 @@ TEST_F(HelpViewer, EveryHelpButtonAndF1ShowsItsDialogsTopic) {
   for (int page = 0; page < 4; ++page) {
     PostMessageA(sheet, PSM_SETCURSEL, page, 0);
     ASSERT_TRUE(Alive());
-    ShowContents();
-    F1(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), kPages[page].control);
-    EXPECT_TRUE(Shows(kPages[page].title)) << page << ": " << Topic();
+    Ask(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), kPages[page].control, true,
+        kPages[page].title);
   }
   Answer(sheet, IDCANCEL);
 
-  ShowContents();
   Post(WM_COMMAND, IDM_WINDOWS_EXIT);
   HWND choice = Dialog("Get Out Of Windows NOW!");
   ASSERT_TRUE(choice);
-  Click(GetDlgItem(choice, IDC_FAST_EXIT_HELP));
-  EXPECT_TRUE(Shows("Fast Exit")) << Topic();
+  Ask(choice, IDC_FAST_EXIT_HELP, false, "Fast Exit");
   Answer(choice, IDCANCEL);
 
   ASSERT_TRUE(Exit());

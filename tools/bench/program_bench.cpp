@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/messages.h"
+#include "msgspy.h"
+
 namespace {
 
 struct Program {
@@ -83,15 +86,30 @@ double WorkingSetKb(HANDLE process) {
   return GetProcessMemoryInfo(process, &counters, sizeof counters) ? double(counters.WorkingSetSize) / 1024.0 : 0;
 }
 
-// A resident napkey.exe worked hard: 10,000 re-layouts (as after a display
-// change) and 1,000 saver toggles. Objects and memory should not grow.
+// Opens the program's popup menu through its message and closes it again,
+// each time waiting until the menu has come and gone.
+bool OpenAndCloseMenu(HWND window) {
+  PostMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
+  HWND menu = nullptr;
+  for (int i = 0; i < 2000 && !(menu = FindWindowA("#32768", nullptr)); ++i) Sleep(1);
+  if (!menu) return false;
+  SendMessageA(window, WM_CANCELMODE, 0, 0);
+  for (int i = 0; i < 2000 && IsWindowVisible(menu); ++i) Sleep(1);
+  return !IsWindowVisible(menu);
+}
+
+// A resident napkey.exe worked hard: re-layouts (as after a display change),
+// menu opens and saver toggles, each in two rounds: what the first round adds
+// once (caches) the second must not add again.
 void LongRun(const Program& napkey) {
   PROCESS_INFORMATION resident = Run("\"" + napkey.exe + "\"");
   HWND window = WaitVisible(napkey.windowClass, 20);
   if (!window) return;
+  harness::MessageSpy spy(window);
   const auto report = [&](const char* when) {
-    std::printf("%-28s GDI objects %5lu, USER objects %5lu, working set %8.0f KB\n", when,
-                GetGuiResources(resident.hProcess, GR_GDIOBJECTS), GetGuiResources(resident.hProcess, GR_USEROBJECTS),
+    LONG gdi = -1, user = -1;
+    spy.CountObjects(window, &gdi, &user);
+    std::printf("%-28s GDI objects %5ld, USER objects %5ld, working set %8.0f KB\n", when, gdi, user,
                 WorkingSetKb(resident.hProcess));
   };
   std::printf("\nlong run (napkey.exe):\n");
@@ -100,8 +118,17 @@ void LongRun(const Program& napkey) {
     for (int i = 0; i < 10000; ++i) SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
     report(round == 1 ? "after 10,000 re-layouts" : "after 10,000 more");
   }
-  for (int i = 0; i < 1000; ++i) SendMessageA(window, WM_APP + 13, 0, 0);
-  report("after 1,000 saver toggles");
+  for (int round = 1; round <= 2; ++round) {
+    int menus = 0;
+    while (menus < 10000 && OpenAndCloseMenu(window)) ++menus;
+    char when[64];
+    std::snprintf(when, sizeof when, "after %d menu opens%s", menus, round == 1 ? "" : " more");
+    report(when);
+  }
+  for (int round = 1; round <= 2; ++round) {
+    for (int i = 0; i < 1000; ++i) SendMessageA(window, WM_NAPKEY_TOGGLE_SAVER, 0, 0);
+    report(round == 1 ? "after 1,000 saver toggles" : "after 1,000 more");
+  }
   End(resident, window);
 }
 
