@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -257,6 +258,17 @@ TEST_F(SaverWin32, SystemIniSelectionReadAsStoredOrOnTheSearchPathWrittenInThePl
     EXPECT_EQ(0, lstrcmpiA(c.read.c_str(), read)) << read;
   }
   DeleteFileA(copy.c_str());
+  // A selection as long as a path can be, or longer, is cut to the buffer
+  // and never written past it.
+  for (size_t length : {240u, 259u, 260u, 300u, 1000u}) {
+    const std::string value = "C:\\" + std::string(length - 7, 'l') + ".scr";
+    SelectInSystemIni(value.c_str());
+    char read[MAX_PATH + 8];
+    std::memset(read, '#', sizeof read);
+    EXPECT_EQ(Selected, ReadSelectedSaver(read, MAX_PATH)) << length;
+    EXPECT_EQ(value.substr(0, MAX_PATH - 1), read) << length;
+    EXPECT_EQ('#', read[MAX_PATH]) << length;
+  }
   char expected[MAX_PATH], stored[MAX_PATH];
   if (GetPlatformKind() != PlatformWin95 || !GetShortPathNameA(TestSaver().c_str(), expected, MAX_PATH))
     lstrcpynA(expected, TestSaver().c_str(), MAX_PATH);
