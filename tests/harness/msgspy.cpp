@@ -107,6 +107,16 @@ bool MessageSpy::CountObjects(HWND window, LONG* gdi, LONG* user) {
   return true;
 }
 
+bool MessageSpy::CpuMs(HWND window, LONG* ms) {
+  if (!Ok() || !Ask(view, MSGSPY_CPU_ANSWERS, window, MSGSPY_CPU, 0)) return false;
+  *ms = *reinterpret_cast<volatile LONG*>(view + MSGSPY_CPU_MS);
+  return true;
+}
+
+LONG MessageSpy::TimerTicks() const {
+  return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_TIMER_TICKS) : 0;
+}
+
 LONG MessageSpy::MouseMoves() const {
   return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
 }

@@ -55,6 +55,10 @@ class MessageSpy {
   bool ResizeBurst(HWND window, int times);
   // The GDI and USER objects of the process of `window`, counted in its thread.
   bool CountObjects(HWND window, LONG* gdi, LONG* user);
+  // The CPU time the process of `window` has used, as it sees it itself.
+  bool CpuMs(HWND window, LONG* ms);
+  // How many timer messages the thread has taken from its queue.
+  LONG TimerTicks() const;
   // How many mouse moves the thread has taken from its queue.
   LONG MouseMoves() const;
   // How many times `message` (with this wParam, unless anyWParam) was seen.

@@ -91,6 +91,19 @@ void CountObjects() {
   }
 }
 
+void ReportCpu() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto ticks = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  const LONG ms = static_cast<LONG>((ticks(kernel) + ticks(user)) / 10000);
+  HANDLE mapping;
+  if (char* view = OpenShared(&mapping)) {
+    *reinterpret_cast<volatile LONG*>(view + MSGSPY_CPU_MS) = ms;
+    InterlockedIncrement(reinterpret_cast<LONG*>(view + MSGSPY_CPU_ANSWERS));
+    CloseShared(mapping, view);
+  }
+}
+
 void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   Raise(MSGSPY_TIMERS);
@@ -119,6 +132,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyQueueHook(int code, 
       Raise(MSGSPY_KEY_ANSWERS, &answer);
     }
     if (message->message == WM_NULL && message->wParam == MSGSPY_OBJECTS) CountObjects();
+    if (message->message == WM_NULL && message->wParam == MSGSPY_CPU) ReportCpu();
+    if (message->message == WM_TIMER) Raise(MSGSPY_TIMER_TICKS);
     if (message->message == WM_NULL && message->wParam == MSGSPY_TIMER)
       SetTimer(nullptr, 0, static_cast<UINT>(message->lParam), TimerFired);
     if (message->message == WM_NULL && message->wParam == MSGSPY_RESIZE) {

@@ -30,6 +30,9 @@
 // OBJECTS writes the process's GDI and USER object counts to
 // MSGSPY_GDI_OBJECTS and MSGSPY_USER_OBJECTS and raises MSGSPY_OBJECT_ANSWERS.
 #define MSGSPY_OBJECTS 0x5E7722
+// CPU writes the process's CPU time so far, in milliseconds, to MSGSPY_CPU_MS
+// and raises MSGSPY_CPU_ANSWERS. (Wine tells a process only its own times.)
+#define MSGSPY_CPU 0x5E7723
 #define MSGSPY_KEY_ANSWER 16
 #define MSGSPY_KEY_ANSWERS 20
 #define MSGSPY_TIMERS 24
@@ -37,6 +40,10 @@
 #define MSGSPY_GDI_OBJECTS 32
 #define MSGSPY_USER_OBJECTS 36
 #define MSGSPY_OBJECT_ANSWERS 40
+#define MSGSPY_CPU_MS 44
+#define MSGSPY_CPU_ANSWERS 48
+// LONG: how many WM_TIMER messages the watched thread has taken: its wake-ups.
+#define MSGSPY_TIMER_TICKS 52
 #define MSGSPY_MESSAGES 64
 #define MSGSPY_MAX_MESSAGES 500
 // Text lines "id<TAB>state<TAB>text\n" of the last popup, zero-terminated.

@@ -73,13 +73,6 @@ void Row(const char* what, const Figures& napkey, const Figures& baseline, const
               napkey.Max(), baseline.Min(), baseline.Median(), baseline.Max(), ratio, unit);
 }
 
-double CpuMs(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(process, &created, &exited, &kernel, &user);
-  const auto ticks = [](FILETIME t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-  return double(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
 double WorkingSetKb(HANDLE process) {
   PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;
@@ -107,10 +100,11 @@ void LongRun(const Program& napkey) {
   if (!window) return;
   harness::MessageSpy spy(window);
   const auto report = [&](const char* when) {
-    LONG gdi = -1, user = -1;
+    LONG gdi = -1, user = -1, cpu = -1;
     spy.CountObjects(window, &gdi, &user);
-    std::printf("%-28s GDI objects %5ld, USER objects %5ld, working set %8.0f KB\n", when, gdi, user,
-                WorkingSetKb(resident.hProcess));
+    spy.CpuMs(window, &cpu);
+    std::printf("%-28s GDI objects %5ld, USER objects %5ld, working set %8.0f KB, CPU so far %6ld ms\n", when, gdi,
+                user, WorkingSetKb(resident.hProcess), cpu);
   };
   std::printf("\nlong run (napkey.exe):\n");
   report("after start");
@@ -142,7 +136,7 @@ int main(int argc, char** argv) {
   const Program programs[2] = {{"napkey", argv[1], "Napkey"}, {"baseline", argv[2], "NapkeyBaseline"}};
   const int runs = 7;
   const DWORD idleMs = static_cast<DWORD>(std::atoi(argv[3]) * 1000);
-  Figures start[2], roundTrip[2], memory[2], idleCpu[2], heldCpu[1];
+  Figures start[2], roundTrip[2], memory[2], idleCpu[2], heldCpu[1], idleWakeups[2], heldWakeups[1];
   for (int run = 0; run < runs; ++run)
     for (int p = 0; p < 2; ++p) {  // interleaved, so a busy moment hits both
       const double begin = Now();
@@ -164,19 +158,27 @@ int main(int argc, char** argv) {
       memory[p].values.push_back(WorkingSetKb(resident.hProcess));
       End(resident, window);
     }
+  // Idle: CPU time and timer wake-ups, read inside each program (Wine reports
+  // no CPU time of another process).
   for (int p = 0; p < 2; ++p) {
     PROCESS_INFORMATION resident = Run("\"" + programs[p].exe + "\"");
     HWND window = WaitVisible(programs[p].windowClass, 20);
+    harness::MessageSpy spy(window);
+    const auto idle = [&](Figures* cpu, Figures* wakeups) {
+      LONG before = 0, after = 0;
+      spy.CpuMs(window, &before);
+      const LONG ticks = spy.TimerTicks();
+      Sleep(idleMs);
+      spy.CpuMs(window, &after);
+      cpu->values.push_back(after - before);
+      wakeups->values.push_back(spy.TimerTicks() - ticks);
+    };
     Sleep(1000);
-    double before = CpuMs(resident.hProcess);
-    Sleep(idleMs);
-    idleCpu[p].values.push_back(CpuMs(resident.hProcess) - before);
+    idle(&idleCpu[p], &idleWakeups[p]);
     if (p == 0) {  // held off: the watchdog looks once a second or more
       PROCESS_INFORMATION off = Run("\"" + programs[p].exe + "\" off");
       WaitForSingleObject(off.hProcess, 20000);
-      before = CpuMs(resident.hProcess);
-      Sleep(idleMs);
-      heldCpu[0].values.push_back(CpuMs(resident.hProcess) - before);
+      idle(&heldCpu[0], &heldWakeups[0]);
       PROCESS_INFORMATION on = Run("\"" + programs[p].exe + "\" on");
       WaitForSingleObject(on.hProcess, 20000);
     }
@@ -191,6 +193,10 @@ int main(int argc, char** argv) {
   Row(idle, idleCpu[0], idleCpu[1], "ms");
   std::snprintf(idle, sizeof idle, "CPU over %d s idle, saver held off", std::atoi(argv[3]));
   Row(idle, heldCpu[0], idleCpu[1], "ms");
+  std::snprintf(idle, sizeof idle, "timer wake-ups in %d s, saver on", std::atoi(argv[3]));
+  Row(idle, idleWakeups[0], idleWakeups[1], "");
+  std::snprintf(idle, sizeof idle, "timer wake-ups in %d s, held off", std::atoi(argv[3]));
+  Row(idle, heldWakeups[0], idleWakeups[1], "");
   LongRun(programs[0]);
   return 0;
 }
