@@ -198,6 +198,11 @@ def topic_records(topic, by_ident):
     return records
 
 
+def block_of(pos):
+    """The topic block a topic position lies in (positions count its header)."""
+    return (pos - 12) >> 14
+
+
 def build_topic_file(topics):
     """Lays out the topic links in 4 KB blocks. Returns the |TOPIC bytes and
     each topic's offset (what the context tables point at)."""
@@ -224,7 +229,7 @@ def build_topic_file(topics):
     for rec in placed:
         pos, rtype, _, _, index = rec
         if rtype == 0x02:
-            offsets[index] = (((pos - 12) >> 14) << 15)
+            offsets[index] = block_of(pos) << 15
             header_pos[index] = pos
         elif index not in first_para:
             first_para[index] = pos
@@ -250,12 +255,12 @@ def build_topic_file(topics):
         nxt = placed[i + 1][0] if i + 1 < len(placed) else NONE
         link = struct.pack("<IIIIIB", LINK_HEADER + len(data1) + len(data2), len(data2),
                            prev, nxt, LINK_HEADER + len(data1), rtype) + data1 + data2
-        at = ((pos - 12) >> 14) * BLOCK + 12 + ((pos - 12) & 0x3FFF)
+        at = block_of(pos) * BLOCK + 12 + ((pos - 12) & 0x3FFF)
         out[at:at + len(link)] = link
 
     for b in range(blocks):
-        first = next(r[0] for r in placed if (r[0] - 12) >> 14 == b)
-        before = [r for r in placed if (r[0] - 12) >> 14 < b]
+        first = next(r[0] for r in placed if block_of(r[0]) == b)
+        before = [r for r in placed if block_of(r[0]) < b]
         last_link = before[-1][0] if before else NONE
         headers = [r for r in before if r[1] == 0x02]
         last_header = headers[-1][0] if headers else NONE
