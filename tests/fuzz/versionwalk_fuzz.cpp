@@ -1,7 +1,7 @@
 // libFuzzer target: walking a 16-bit version block stays inside the block
 // whatever its lengths say, hands out keys and values inside it, and the
-// record the dialog keeps them in takes whatever comes.
-#include <cstring>
+// record the dialog keeps them in takes whatever comes. (libFuzzer passes a
+// heap copy of exactly `size` bytes, so AddressSanitizer sees any read past it.)
 #include <string>
 
 #include "saverdlg/versionblock.h"
@@ -10,27 +10,22 @@ namespace {
 struct Block {
   const uint8_t* data;
   size_t size;
-  VersionInfo* info;
+  VersionInfo info;
 };
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // A copy of exactly `size` bytes, so that AddressSanitizer sees any read past it.
-  uint8_t* copy = new uint8_t[size ? size : 1];
-  if (size) std::memcpy(copy, data, size);
-  VersionInfo info;
-  Block block{copy, size, &info};
-  IsSixteenBitVersionBlock(copy, size);
-  WalkSixteenBitVersionBlock(copy, size,
+  Block block{data, size, {}};
+  IsSixteenBitVersionBlock(data, size);
+  WalkSixteenBitVersionBlock(data, size,
                              [](void* context, const char* key, const char* value, size_t length) {
-                               const Block* b = static_cast<const Block*>(context);
+                               Block* b = static_cast<Block*>(context);
                                const char* begin = reinterpret_cast<const char*>(b->data);
                                if (key < begin || value < begin || value + length > begin + b->size) __builtin_trap();
                                std::string text(value, length);
-                               if (!b->info->HasEntry(key, text.c_str())) b->info->Add(key, value, length);
-                               b->info->FindEntryValue(b->info->first ? b->info->first->listText : key);
+                               if (!b->info.HasEntry(key, text.c_str())) b->info.Add(key, value, length);
+                               b->info.FindEntryValue(b->info.first ? b->info.first->listText : key);
                              },
                              &block);
-  delete[] copy;
   return 0;
 }
