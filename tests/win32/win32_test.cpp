@@ -8,45 +8,32 @@
 #include <cstring>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "app/about_win.h"
 #include "app/messages.h"
 #include "app/platform_win.h"
 #include "app/report_win.h"
-#include "app/startup.h"
 #include "app/userxface.h"
 #include "buttonbar/bargeometry.h"
 #include "buttonbar/face_win.h"
-#include "buttonbar/input_win.h"
 #include "dialogs.h"
 #include "exit/fastexit_win.h"
 #include "res/resource.h"
 #include "saver/launch_win.h"
 #include "saver/registry_win.h"
 #include "saver/saverstate_win.h"
-#include "settings/options_win.h"
 
 extern std::string g_fixturesDir;  // the test programs' folder, from the command line
 
 namespace {
 
-// A file in the Windows directory, where bare profile names and the search path lead.
+// Where bare profile names and the search path lead.
 std::string WindowsFile(const char* name) {
   char directory[MAX_PATH];
   GetWindowsDirectoryA(directory, MAX_PATH);
   return std::string(directory) + "\\" + name;
 }
 
-TEST(Platform, KindAndLevelMatchTheReportedVersion) {
-  OSVERSIONINFOA info = {sizeof info};
-  ASSERT_TRUE(GetVersionExA(&info));
-  const int kinds[] = {PlatformWin32s, PlatformWin95, PlatformNT};  // by VER_PLATFORM_WIN32s, _WINDOWS, _NT
-  EXPECT_EQ(info.dwPlatformId < 3 ? kinds[info.dwPlatformId] : PlatformUnknown, GetPlatformKind());
-  EXPECT_EQ(static_cast<int>(info.dwMajorVersion), GetPlatformLevel());
-}
-
-// Where the About box opens, placed by its own dialog procedure.
 RECT PlacedAbout(HWND owner) {
   RECT rect = {};
   HWND about = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc, 0);
@@ -73,23 +60,23 @@ TEST(PlaceDialog, CentredOnTheScreenOrOnAVisibleOwnerInsideTheWorkArea) {
 INT_PTR QuickHelp() { return DialogBoxA(g_instance, MAKEINTRESOURCEA(IDD_QUICK_HELP), nullptr, WelcomeDlgProc); }
 INT_PTR FastExitChoice() { return RunFastExitDialog(nullptr); }
 
+// Quick Help's Yes and the choice's Log Off are the system tests' (help viewer, exit recorder).
 TEST(ModalDialogs, ResultOfEachButton) {
   g_instance = GetModuleHandleA(nullptr);  // where the dialogs find their templates
   const struct { const char* label; INT_PTR (*run)(); int button; INT_PTR result; } cases[] = {
-      {"Quick Help, Yes", QuickHelp, IDOK, IDOK}, {"Quick Help, No", QuickHelp, IDCANCEL, IDCANCEL},
-      {"shut down", FastExitChoice, IDC_FAST_EXIT_SHUTDOWN, 4},
-      {"reboot", FastExitChoice, IDC_FAST_EXIT_REBOOT, 2}, {"log off", FastExitChoice, IDC_FAST_EXIT_LOGOFF, 3},
+      {"Quick Help, No", QuickHelp, IDCANCEL, IDCANCEL}, {"shut down", FastExitChoice, IDC_FAST_EXIT_SHUTDOWN, 4},
+      {"reboot", FastExitChoice, IDC_FAST_EXIT_REBOOT, 2},
       {"restart Windows 95", FastExitChoice, IDC_FAST_EXIT_RESTART95, 1},
       {"MS-DOS mode", FastExitChoice, IDC_FAST_EXIT_DOS, 5}, {"cancel", FastExitChoice, IDCANCEL, 0}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
     harness::MessageBoxAnswerer presser(c.button);  // presses in any dialog box of this process
-    EXPECT_EQ(c.result, c.run()) << c.label;
-    EXPECT_TRUE(presser.Join()) << c.label;
+    EXPECT_EQ(c.result, c.run());
+    EXPECT_TRUE(presser.Join());
   }
 }
 
-// The composed text with the system's text for the error (the thread's last
-// error for 0), or ours for a number the system has none for.
+// 0 stands for the thread's last error; a number the system has no text for gets ours.
 TEST(ReportError, ShowsTheSystemsTextOfTheErrorOrOurFallback) {
   SystemErrorText accessDenied;
   accessDenied.Load(ERROR_ACCESS_DENIED);
@@ -109,47 +96,15 @@ TEST(ReportError, ShowsTheSystemsTextOfTheErrorOrOurFallback) {
   }
 }
 
-class RealIni : public ::testing::Test {
- protected:
-  void SetUp() override { TearDown(); }
-  void TearDown() override {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, "napkey.ini");  // drops the cached file
-    DeleteFileA(WindowsFile("napkey.ini").c_str());
-  }
-};
-
-TEST_F(RealIni, FirstStartRecordedAtOnceInTheWindowsDirectoryAndOddValuesReadAsThePlatformDoes) {
-  StartupState first, again;
-  first.Load(NapkeyIni());
-  EXPECT_TRUE(first.firstStart);
-  first.RecordStart(NapkeyIni());
-  EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(WindowsFile("napkey.ini").c_str()));
-  again.Load(NapkeyIni());
-  EXPECT_FALSE(again.firstStart);
-
-  // Values written by hand load as the platform's reader has them; hot keys are 16-bit.
-  const struct { const char* section; const char* key; const char* stored; const char* saved; } cases[] = {
-      {"Position", "X", "-30", "-30"}, {"Position", "Edge", "abc", "0"}, {"Position", "Orient", "2x", "2"},
-      {"Hot Keys", "StartSS", "70000", "4464"}, {"Hot Keys", "Menu", "-1", "65535"}};
-  for (const auto& c : cases) WritePrivateProfileStringA(c.section, c.key, c.stored, "napkey.ini");
-  Options options(4);
-  options.Load(NapkeyIni(), 4);
-  options.Save(NapkeyIni());
-  for (const auto& c : cases) {
-    char saved[16] = "";
-    GetPrivateProfileStringA(c.section, c.key, "", saved, sizeof saved, "napkey.ini");
-    EXPECT_STREQ(c.saved, saved) << c.key << "=" << c.stored;
-  }
-}
-
 TEST(ButtonFace, EveryFaceFitsItsButtonAndDrawsOnlyWithRoom) {
   g_instance = GetModuleHandleA(nullptr);
   for (int size = 0; size < 3; ++size)
     for (int faceId : {kButtonToggle, kButtonStart, kButtonFastExit, kButtonProperties}) {
+      SCOPED_TRACE("face " + std::to_string(faceId) + ", size " + std::to_string(size));
       ButtonFace face;
       face.Load(faceId, size);
-      ASSERT_TRUE(face.Object()) << "face " << faceId << ", size " << size;
-      EXPECT_EQ(ButtonPixelSize(size), face.frameWidth + face.inset) << "face " << faceId << ", size " << size;
+      ASSERT_TRUE(face.Object());
+      EXPECT_EQ(ButtonPixelSize(size), face.frameWidth + face.inset);
     }
   ButtonFace face;
   face.Load(kButtonToggle, 0);
@@ -168,18 +123,7 @@ TEST(ButtonFace, EveryFaceFitsItsButtonAndDrawsOnlyWithRoom) {
   ReleaseDC(nullptr, screen);
 }
 
-using Lines = std::vector<std::string>;
 std::string TestSaver() { return g_fixturesDir + "\\testsaver.scr"; }
-std::string SaverLogPath() { return g_fixturesDir + "\\testsaver.log"; }
-Lines SaverLog() { return harness::ReadLines(SaverLogPath()); }
-std::string WithWindow(const char* saverSwitch, HWND window) {
-  return TestSaver() + saverSwitch + std::to_string(static_cast<LONG>(reinterpret_cast<LONG_PTR>(window)));
-}
-HWND VisibleTestSaver() {
-  for (HWND saver : harness::WindowsOfClass("TestSaver"))
-    if (IsWindowVisible(saver)) return saver;
-  return nullptr;
-}
 bool SystemFlag() {
   BOOL active = FALSE;
   return SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0) && active;
@@ -194,30 +138,28 @@ void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
   g_timerFired = true;
 }
 
+// The saver tests' owner counts the system's saver requests instead of acting on them.
+LONG g_screenSaveRequests = 0;
+LRESULT CALLBACK CountScreenSave(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != SC_SCREENSAVE)
+    return DefWindowProcA(window, message, wParam, lParam);
+  ++g_screenSaveRequests;
+  return 0;
+}
+
 class SaverWin32 : public ::testing::Test {
  protected:
   void SetUp() override {
-    DeleteFileA(SaverLogPath().c_str());
     SelectInSystemIni(TestSaver().c_str());
     SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &savedTimeout, 0);
-    owner = CreateWindowA("static", "", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    owner = harness::CreateStandInWindow("NapkeyTestOwner", CountScreenSave);
   }
   void TearDown() override {
-    DestroyWindow(owner);  // a preview ends with its window
+    DestroyWindow(owner);
     ShutdownSaverState();
     SystemParametersInfoA(SPI_SETSCREENSAVETIMEOUT, savedTimeout, nullptr, SPIF_UPDATEINIFILE);
     SetSystemFlag(TRUE);
     SelectInSystemIni(nullptr);
-    for (HWND saver : harness::WindowsOfClass("TestSaver")) PostMessageA(saver, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(harness::WaitUntil([] { return !VisibleTestSaver(); }, 10000)) << "a saver window stayed open";
-  }
-  // A preview started now shows that the system had time to start anything
-  // asked for before: it must be the only start, and no saver window opened.
-  void ExpectOnlyAPreviewStarts() {
-    ASSERT_TRUE(PreviewSaverInWindow(owner, TestSaver().c_str()));
-    EXPECT_TRUE(harness::WaitUntil([&] { return GetWindow(owner, GW_CHILD) && !SaverLog().empty(); }, 10000));
-    EXPECT_EQ(Lines{WithWindow(" /p ", owner)}, SaverLog());
-    EXPECT_EQ(nullptr, VisibleTestSaver());
   }
   UINT savedTimeout = 0;
   HWND owner = nullptr;
@@ -245,21 +187,19 @@ TEST_F(SaverWin32, WatchdogGuardsOnlyASelectedSaverThatTheProgramHoldsOff) {
   EXPECT_TRUE(SystemFlag()) << "no saver, nothing to guard";
 }
 
-TEST_F(SaverWin32, SystemIniSelectionReadAsStoredOrOnTheSearchPathWrittenInThePlatformsForm) {
+// "(None)", no entry and the platform's form of a selection written are the system tests'.
+TEST_F(SaverWin32, SystemIniSelectionReadAsStoredOrOnTheSearchPathAndNeverPastTheBuffer) {
   const std::string copy = WindowsFile("napkeytest.scr");
   ASSERT_TRUE(CopyFileA(TestSaver().c_str(), copy.c_str(), FALSE));
-  const struct { const char* stored; SelectedSaverResult result; std::string read; } cases[] = {
-      {"napkeytest.scr", Selected, copy}, {"nowhere.scr", Selected, "nowhere.scr"},
-      {"(none)", NoneSelected, "(none)"}, {nullptr, NotSet, ""}};
+  const struct { const char* stored; std::string read; } cases[] = {{"napkeytest.scr", copy},
+                                                                     {"nowhere.scr", "nowhere.scr"}};
   for (const auto& c : cases) {
     SelectInSystemIni(c.stored);
     char read[MAX_PATH];
-    EXPECT_EQ(c.result, ReadSelectedSaver(read, MAX_PATH)) << c.read;
+    EXPECT_EQ(Selected, ReadSelectedSaver(read, MAX_PATH)) << c.stored;
     EXPECT_EQ(0, lstrcmpiA(c.read.c_str(), read)) << read;
   }
   DeleteFileA(copy.c_str());
-  // A selection as long as a path can be, or longer, is cut to the buffer
-  // and never written past it.
   for (size_t length : {240u, 259u, 260u, 300u, 1000u}) {
     const std::string value = "C:\\" + std::string(length - 7, 'l') + ".scr";
     SelectInSystemIni(value.c_str());
@@ -269,16 +209,9 @@ TEST_F(SaverWin32, SystemIniSelectionReadAsStoredOrOnTheSearchPathWrittenInThePl
     EXPECT_EQ(value.substr(0, MAX_PATH - 1), read) << length;
     EXPECT_EQ('#', read[MAX_PATH]) << length;
   }
-  char expected[MAX_PATH], stored[MAX_PATH];
-  if (GetPlatformKind() != PlatformWin95 || !GetShortPathNameA(TestSaver().c_str(), expected, MAX_PATH))
-    lstrcpynA(expected, TestSaver().c_str(), MAX_PATH);
-  SelectSaver(TestSaver().c_str());
-  GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", stored, MAX_PATH, "system.ini");
-  EXPECT_STREQ(expected, stored);
-  EXPECT_STREQ(expected, CurrentSaverState().saverPath);
 }
 
-TEST(DesktopKey, PasswordFlagInThePlatformsFormReadInBothFormsAndRefusedWhenReadOnly) {
+TEST(DesktopKey, PasswordFlagWrittenInThePlatformsFormAndReadInBothForms) {
   const bool nt = GetPlatformKind() == PlatformNT;
   const char* name = nt ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword";
   HKEY raw;
@@ -298,20 +231,17 @@ TEST(DesktopKey, PasswordFlagInThePlatformsFormReadInBothFormsAndRefusedWhenRead
       {REG_DWORD, &minus12, 4, TRUE, -12}, {REG_SZ, "  42abc", 8, TRUE, 42},
       {REG_SZ, "123456", 3, TRUE, nt ? 123 : 123456}, {REG_BINARY, "\1\0\0\0", 4, FALSE, 0}};
   for (const auto& c : cases) {
+    SCOPED_TRACE("type " + std::to_string(c.type) + ", size " + std::to_string(c.size));
     RegSetValueExA(raw, name, 0, c.type, static_cast<const BYTE*>(c.data), c.size);
     value = 0;
-    EXPECT_EQ(c.read, key.GetPasswordFlag(&value)) << "type " << c.type << ", size " << c.size;
-    EXPECT_EQ(c.value, value) << "type " << c.type << ", size " << c.size;
+    EXPECT_EQ(c.read, key.GetPasswordFlag(&value));
+    EXPECT_EQ(c.value, value);
   }
   RegDeleteValueA(raw, name);
   RegCloseKey(raw);
-  RegistryKey readOnly(RootCurrentUser, "Control Panel\\Desktop", OpenRead);
-  EXPECT_EQ(OpenRead, readOnly.OpenState());
-  EXPECT_FALSE(readOnly.SetValue("NapkeyTest", 1, FALSE)) << "refused without write access";
-  RegistryKey missing(RootCurrentUser, "Software\\NapkeyTests\\DoesNotExist", OpenRead);
-  EXPECT_EQ(OpenNothing, missing.OpenState());
 }
 
+// A failed start of a saver run is the system tests'.
 TEST_F(SaverWin32, StartFailuresAreReportedWithThePathAndTheSystemsText) {
   const std::string missing = g_fixturesDir + "\\missing.scr";
   char texts[3][MAX_PATH + 64];  // preview, setup, password
@@ -332,19 +262,9 @@ TEST_F(SaverWin32, StartFailuresAreReportedWithThePathAndTheSystemsText) {
   }
 }
 
-LONG g_screenSaveRequests = 0;
-WNDPROC g_staticProc = nullptr;
-LRESULT CALLBACK CountScreenSave(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != SC_SCREENSAVE)
-    return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
-  ++g_screenSaveRequests;
-  return 0;
-}
-
+// That Windows NT starts no saver process itself is the system tests'.
 TEST_F(SaverWin32, OnWindowsNTRunAsksTheSystemOnceTheMouseRests) {
   if (GetPlatformKind() != PlatformNT) GTEST_SKIP() << "the mouse-rest wait is Windows NT's";
-  g_staticProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountScreenSave)));
   // Under load the mover can start late or stall: only a try that kept the mouse moving counts.
   DWORD elapsed = 0, longestPause = 100, asked = TRUE;
   for (int tries = 0; tries < 5 && longestPause >= 100; ++tries) {
@@ -374,7 +294,6 @@ TEST_F(SaverWin32, OnWindowsNTRunAsksTheSystemOnceTheMouseRests) {
   EXPECT_TRUE(LaunchSaver(owner, nullptr, LaunchRun));
   EXPECT_GE(GetTickCount() - start, 190u) << "the mouse must rest for 200 ms first";
   EXPECT_EQ(1, g_screenSaveRequests);
-  ExpectOnlyAPreviewStarts();  // the program starts no saver itself
 }
 
 // What UserXface::Access answers from inside CreateWindowEx of the main window.
@@ -402,7 +321,8 @@ int FreeGdiSlots() {
 }
 
 // The main window handle is never cleared once set, so a process starts the
-// program only once: the whole life is in one test.
+// program only once: the whole life is in one test. The buttons, On Top, the
+// end of the session and the end of the loop are the system tests'.
 TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
   DeleteFileA(WindowsFile("napkey.ini").c_str());
   WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", "napkey.ini");  // not a first start
@@ -419,10 +339,8 @@ TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
   ASSERT_NE(nullptr, app);
   EXPECT_EQ(app, UserXface::Access(1));
   ASSERT_NE(nullptr, app->options) << "start-up applied the loaded options";
-  for (HWND button : {app->toggleButton, app->startButton, app->fastExitButton, app->propertiesButton})
-    EXPECT_EQ(g_mainWindow, GetParent(button)) << "the four bar buttons";
 
-  // While one of the program's dialogs is open, icon clicks and hot keys are refused.
+  // Hot keys are refused too while a dialog is open: the system tests try only icon clicks.
   bool refusedWhileOpen = false;
   std::thread presser([&] {
     HWND about = harness::WaitForDialog("About Napkey+", GetCurrentProcessId(), 10000);
@@ -438,9 +356,6 @@ TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
   app->options->ButtonBar.SpaceBetween = 9;
   SendMessageA(g_mainWindow, WM_NAPKEY_APPLY_OPTIONS, 0, reinterpret_cast<LPARAM>(app->options));
   EXPECT_EQ(9, app->options->ButtonBar.SpaceBetween);
-  const int32_t onTop = app->options->ButtonBar.OnTop;
-  SendMessageA(g_mainWindow, WM_COMMAND, IDM_TOGGLE_ON_TOP, 0);
-  EXPECT_EQ(onTop ? 0 : 1, app->options->ButtonBar.OnTop);
 
   // GDI objects must not leak across layouts and paints (measured in the Windows 10 run only: it takes seconds).
   if (GetPlatformLevel() >= 6) {
@@ -453,14 +368,8 @@ TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
     EXPECT_GE(FreeGdiSlots(), freeBefore - 4) << "GDI objects leak across 1,000 layouts and paints";
   }
 
-  // Windows asking to end: the settings are written, the answer is yes.
-  EXPECT_EQ(1, SendMessageA(g_mainWindow, WM_QUERYENDSESSION, 0, 0));
-  EXPECT_EQ(9u, GetPrivateProfileIntA("ButtonBar", "SpaceBetween", 0, "napkey.ini"));
-  EXPECT_EQ(CurrentSaverState().active ? 0u : 1u, GetPrivateProfileIntA("Drowsel", "DisableOnStart", 9, "napkey.ini"));
   DestroyWindow(g_mainWindow);
-  bool quit = false;
-  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) quit = quit || message.message == WM_QUIT;
-  EXPECT_TRUE(quit) << "the message loop is told to end";
+  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) {}  // the WM_QUIT would end a later dialog
   UserXface::Access(2);
   EXPECT_EQ(nullptr, UserXface::Access(1)) << "nothing left after mode 2";
   EXPECT_EQ(nullptr, CurrentStartupState());
