@@ -2,9 +2,10 @@
 // (msgspy.dll) that the system loads into that process copy what they see
 // into shared memory: the items of every popup menu about to show (id,
 // state, text), the WM_SYSCOMMAND requests, the program's own messages
-// WM_APP+10 to WM_APP+18, and marker messages taken from its queue. Menus
-// cannot be read across processes under Wine, and a message sent to another
-// program's window leaves no other trace, so this is how a test sees them.
+// WM_APP+10 to WM_APP+18, and the hot keys and marker messages taken from
+// its queue. Menus cannot be read across processes under Wine, and a message
+// sent to another program's window leaves no other trace, so this is how a
+// test sees them.
 #ifndef NAPKEY_TESTS_HARNESS_MSGSPY_H
 #define NAPKEY_TESTS_HARNESS_MSGSPY_H
 

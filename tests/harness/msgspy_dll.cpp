@@ -125,6 +125,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyQueueHook(int code, 
   const MSG* message = reinterpret_cast<const MSG*>(lParam);
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     if (message->message == WM_MOUSEMOVE) Raise(MSGSPY_MOUSE_MOVES);
+    if (message->message == WM_HOTKEY) RecordMessage(WM_HOTKEY, message->wParam);
     if (message->message == WM_NULL && message->wParam == MSGSPY_MARKER) Raise(MSGSPY_MARKERS);
     if (message->message == WM_NULL && message->wParam == MSGSPY_KEY) {
       const int key = static_cast<int>(message->lParam);

@@ -357,6 +357,11 @@ void SystemTest::Click(HWND control, int dx) {
   EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(control) != control; }, 20000)) << "not released";
 }
 
+void SystemTest::PressHostKeys(const char* xdotoolArguments) {
+  EXPECT_TRUE(Alive());
+  EXPECT_TRUE(harness::HostKeys(xdotoolArguments)) << xdotoolArguments;
+}
+
 HWND SystemTest::Attach() {
   main = napkey.WaitMainWindow();
   EXPECT_TRUE(main) << "no main window";

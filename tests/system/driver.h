@@ -134,6 +134,11 @@ class SystemTest : public ::testing::Test {
   // the mouse (or has the focus), and has been handled when it lets go.
   void Click(HWND control, int dx = 0);
 
+  // Keys pressed on the X server (see harness::HostKeys) once the program
+  // has settled: a window it is still closing can take the X focus back from
+  // the test's key window, and the keys are then lost.
+  void PressHostKeys(const char* xdotoolArguments);
+
   // Counts what the program receives, from Start on.
   int Count(UINT message) const { return spy ? spy->Count(message) : -1; }
   bool WaitCount(UINT message, int count) {

@@ -123,16 +123,9 @@ TEST_F(TaskbarIcons, MenuAndFastExitAndOnlyABeepWhileAModalDialogIsOpen) {
   EXPECT_TRUE(Exit());
 }
 
-// Hot keys are pressed on the X server (see HostKeys): pressed with SendInput
-// alone, Ctrl and Alt can be released by Wine's resync from the X server when
-// a window gains the focus, as one does right after a message box closes.
 class HotKeys : public TaskbarIcons {
  protected:
-  void PressCtrlAlt(char key) {
-    char keys[32];
-    wsprintfA(keys, "key ctrl+alt+%c", key);
-    EXPECT_TRUE(harness::HostKeys(keys)) << keys;
-  }
+  void PressCtrlAlt(char key) { PressHostKeys((std::string("key ctrl+alt+") + key).c_str()); }
 };
 
 TEST_F(HotKeys, EachRegisteredKeyRunsItsAction) {
