@@ -86,12 +86,7 @@ bool HostKeysTo(HWND topLevel, const char* arguments) {
 }
 
 bool HostKeys(const char* arguments, WORD vk, bool down) {
-  const HANDLE xWindow = GetPropA(KeySink(), "__wine_x11_whole_window");
-  if (!xWindow) return false;
-  char commandLine[256];
-  wsprintfA(commandLine, "/usr/bin/xdotool windowfocus --sync %lu %s",
-            static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(xWindow)), arguments);
-  if (!RunHostCommand(commandLine)) return false;
+  if (!HostKeysTo(KeySink(), arguments)) return false;
   return vk == 0 || WaitUntil([&] { return ((GetAsyncKeyState(vk) & 0x8000) != 0) == down; }, 10000);
 }
 
@@ -119,11 +114,14 @@ bool RunHostCommand(const char* commandLine) {
   STARTUPINFOA startup;
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION process;
+  // Wine starts a program of the host without filling in the process
+  // information: closing what an uninitialised record holds closed whatever
+  // handles of this process the stack happened to name (once, its stdout).
+  PROCESS_INFORMATION process = {};
   if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
     return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (process.hThread) CloseHandle(process.hThread);
+  if (process.hProcess) CloseHandle(process.hProcess);
   return true;
 }
 
