@@ -54,7 +54,7 @@ POINT CentreOf(HWND window);
 COLORREF ScreenPixel(int x, int y);
 
 // Starts a program of the machine Wine runs on (Wine starts Unix programs
-// too); true when it started. Its handle is signalled at once: wait for its
+// too); true when it started. It gives no handle to wait on: wait for its
 // effect instead.
 bool RunHostCommand(const char* commandLine);
 
