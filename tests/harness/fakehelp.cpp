@@ -38,7 +38,6 @@ LRESULT CALLBACK FakeHelp::Proc(HWND window, UINT message, WPARAM wParam, LPARAM
     const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (data->cbData >= sizeof(HelpRequest)) {
       const HelpRequest* request = static_cast<const HelpRequest*>(data->lpData);
-      if (request->command == HELP_CONTEXT) g_help->contexts.push_back(request->data);
       if (request->fileOffset && request->fileOffset < data->cbData)
         g_help->files.emplace_back(reinterpret_cast<const char*>(request) + request->fileOffset,
                                    strnlen(reinterpret_cast<const char*>(request) + request->fileOffset,

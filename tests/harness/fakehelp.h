@@ -18,15 +18,12 @@ class FakeHelp {
   ~FakeHelp();
   FakeHelp(const FakeHelp&) = delete;
   FakeHelp& operator=(const FakeHelp&) = delete;
-  // The data of each HELP_CONTEXT request seen: the context numbers asked for.
-  const std::vector<long>& Contexts() const { return contexts; }
   // The help file named by each request.
   const std::vector<std::string>& Files() const { return files; }
 
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   HWND window = nullptr;
-  std::vector<long> contexts;
   std::vector<std::string> files;
 };
 

@@ -22,10 +22,6 @@ const char kFloatingBlock[] = "[Position]\r\nEdge=4\r\nOrient=2\r\nX=400\r\nY=30
 
 class ButtonBar : public SystemTest {
  protected:
-  void TearDown() override {
-    harness::MouseMoveTo(10, 10);
-    SystemTest::TearDown();
-  }
   // A point on the bar's border, away from the buttons.
   POINT Background() const { return POINT{RectOf(main).left + 1, RectOf(main).top + 1}; }
   // Presses at `from`, moves to `to` and releases, once the bar holds the
@@ -79,7 +75,6 @@ TEST_F(ButtonBar, SizeAndPlaceFollowTheOptions) {
       {"[Position]\r\nOrient=2\r\nEdge=4\r\n", 46, 46, 1},
       {"[ButtonBar]\r\nButtonSize=1\r\n", 126, 33, 0},
       {"[ButtonBar]\r\nButtonSize=2\r\n", 166, 43, 0},
-      {"[ButtonBar]\r\nSelection=7\r\n[Position]\r\nOrient=2\r\nEdge=4\r\n", 46, 46, 1},
       {"[ButtonBar]\r\nSelection=1\r\nBorder=0\r\n", 18, 18, 0},
       {"[ButtonBar]\r\nSpaceBetween=0\r\nBorder=1\r\n", 2 + 4 * 18, 20, 0},
   };
@@ -95,7 +90,6 @@ TEST_F(ButtonBar, SizeAndPlaceFollowTheOptions) {
       // Places in the bar's order: Fast Exit, properties, enable/disable, start.
       const int order[] = {IDC_BAR_FAST_EXIT, IDC_BAR_PROPERTIES, IDC_BAR_TOGGLE, IDC_BAR_START};
       for (int i = 0; i < 4; ++i) EXPECT_EQ(bar.left + 3 + i * 22, RectOf(Button(order[i])).left) << order[i];
-      EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) << "OnTop by default";
     }
     EXPECT_TRUE(Exit());
   }
@@ -156,9 +150,7 @@ TEST_F(ButtonBar, SecondaryClickOnAButtonOpensTheMenuWithoutPressingIt) {
   harness::MouseMoveTo(at.x, at.y);
   harness::MouseButton(true, true);
   harness::MouseButton(true, false);
-  std::vector<harness::SpiedMenuItem> items;
-  EXPECT_TRUE(spy->WaitForPopup(20000, &items)) << "no popup menu";
-  CloseMenu();
+  Menu(false);
   ASSERT_TRUE(Alive());
   EXPECT_EQ(1, Count(WM_NAPKEY_POPUP_MENU));
   EXPECT_EQ(0, Count(WM_NAPKEY_TOGGLE_SAVER)) << "the button was not pressed";
@@ -225,12 +217,7 @@ TEST_F(ButtonBar, CtrlKeepsTheOrientationWhenDocking) {
   EXPECT_EQ(2, IniInt("Position", "Orient"));
 }
 
-// The program's tooltip windows: the shown one, and every one that exists.
-HWND ShownTooltip(DWORD pid) {
-  for (HWND window : harness::TopLevelWindows(pid))
-    if (harness::ClassName(window) == "QRT_Tooltip") return window;
-  return nullptr;
-}
+HWND ShownTooltip(DWORD pid) { return WindowOfClass(pid, "QRT_Tooltip"); }
 
 // Width of a tooltip for `text`, measured as the tooltip does, with the
 // default font of a fresh window's device context.

@@ -6,7 +6,6 @@
 #include <commctrl.h>
 #include <cstring>
 
-#include "fakehelp.h"
 #include "faketray.h"
 #include "input.h"
 
@@ -34,7 +33,6 @@ enum Op {
   kClosed,     // the sheet has closed
   kTrayIcon,   // tray icon `id` is shown when `value`
   kBarChanged, // the bar's width differs from its width before the sheet when `value`
-  kHelp,       // the last help topic asked for is `value`
   kMenuKey,    // Ctrl+Alt+`text` opens the program's menu when `value`; a dead key is proven by the next working one
   kReopen,     // the sheet is opened again
   kIniNow,     // napkey.ini has `text` ("Section/Key") = `value` (-9: absent) while the program runs
@@ -72,7 +70,6 @@ class CustomizeSheet : public SystemTest {
   long widthBefore = 0;
   int workingKeys = 0;
   harness::FakeTray tray;
-  harness::FakeHelp help;
 };
 
 void CustomizeSheet::Run(const Scenario& scenario) {
@@ -148,18 +145,12 @@ void CustomizeSheet::Do(const Step& step) {
     case kBarChanged:
       EXPECT_TRUE(harness::WaitUntil([&] { return (BarWidth() != widthBefore) == (step.value != 0); }, 20000));
       break;
-    case kHelp:
-      EXPECT_TRUE(harness::WaitUntil([&] { return !help.Contexts().empty() && help.Contexts().back() == step.value; },
-                                     20000)) << (help.Contexts().empty() ? -1 : help.Contexts().back());
-      break;
     case kMenuKey: {
       // Keys reach the program in the order pressed: once a working key's
       // menu is up, a dead key pressed before it has been handled too.
-      PressHostKeys((std::string("key ctrl+alt+") + step.text).c_str());
+      PressCtrlAlt(step.text);
       if (!step.value) break;
-      std::vector<harness::SpiedMenuItem> items;
-      EXPECT_TRUE(spy->WaitForPopup(20000, &items)) << step.text;
-      CloseMenu();
+      Menu(false);
       EXPECT_EQ(++workingKeys, Count(WM_HOTKEY)) << "a key that should be dead worked";
       break;
     }
@@ -216,10 +207,6 @@ TEST_F(CustomizeSheet, Scenarios) {
        "[Hot Keys]\r\nMenu=1613\r\n",
        {{kPage, 0, 3}, {kClick, IDC_HK_FIRST + 4}, {kHostKey, 0, 0, "k"}, {kHotKey, IDC_HK_FIRST + 4, (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8 | 'K'},
         {kClick, IDOK, 1}, {kClosed}, {kMenuKey, 0, 0, "m"}, {kMenuKey, 0, 1, "k"}}},
-      {"Help is topic 4; F1 is the page's topic", "win95", nullptr,
-       {{kClick, 9, 1}, {kHelp, 0, 4}, {kClick, IDC_TI_SHOW}, {kKeys, 1, VK_F1}, {kHelp, 0, 6}, {kPage, 0, 1},
-        {kClick, IDC_BB_SHOW}, {kKeys, 1, VK_F1}, {kHelp, 0, 5}, {kPage, 0, 2}, {kClick, IDC_FE_FIRST},
-        {kKeys, 1, VK_F1}, {kHelp, 0, 0}, {kPage, 0, 3}, {kClick, IDC_HK_FIRST}, {kKeys, 1, VK_F1}, {kHelp, 0, 8}}},
       {"Windows NT: no Windows 95 exits, but one from the file still shows", "nt40",
        "[Fast Exit]\r\nFastExitOpt=1\r\n",
        {{kPage, 0, 2}, {kEnabled, IDC_FE_FIRST + 4, 0}, {kEnabled, IDC_FE_FIRST + 5, 0},

@@ -58,13 +58,6 @@ HWND MainWindowOf(DWORD pid) {
   return nullptr;
 }
 
-// The popup menu window shown by process `pid`, or null.
-HWND MenuWindowOf(DWORD pid) {
-  for (HWND window : harness::TopLevelWindows(pid))
-    if (harness::ClassName(window) == "#32768") return window;
-  return nullptr;
-}
-
 // Wine now and then refuses a start right after another process ended
 // (ERROR_INTERNAL_ERROR); a moment later it works. Not the program's fault.
 DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info) {
@@ -122,7 +115,6 @@ void CloseTestSavers() {
 }
 
 int LevelOf(const std::string& mode) { return mode == "win31" || mode == "nt351" ? 3 : 4; }
-bool IsNt(const std::string& mode) { return mode != "win95" && mode != "win31"; }
 
 void ResetSystem(const char* mode, const char* iniContents, bool firstStart) {
   KillStrayInstances();
@@ -214,7 +206,8 @@ void SetSaverFlag(bool active) {
   EXPECT_EQ(active, SystemSaverActive()) << "the saver flag was not stored";
 }
 
-void BroadcastSettingChange() {
+void AnotherProgramSetsSaverFlag(bool active) {
+  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
   DWORD_PTR result;
   SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETSCREENSAVEACTIVE, 0, SMTO_ABORTIFHUNG, 20000, &result);
 }
@@ -267,18 +260,17 @@ DWORD Napkey::WaitExit(DWORD timeoutMs) {
   return code;
 }
 
-bool Napkey::Running() const { return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
-
 bool Napkey::ExitThroughMenu() {
   if (!mainWindow && !WaitMainWindow()) return false;
   PostMessageA(mainWindow, WM_COMMAND, IDM_EXIT, 0);
   return WaitExit() == 0;
 }
 
+bool Napkey::Running() const { return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
+
 DWORD RunCommand(const char* arguments, bool* help, const std::string& exe) {
   Napkey napkey;
-  *help = false;
-  bool madeWindow = false;
+  bool madeWindow = false, shown = false;
   if (!napkey.Start(arguments, exe)) return 99;
   harness::WaitUntil(
       [&] {
@@ -288,12 +280,13 @@ DWORD RunCommand(const char* arguments, bool* help, const std::string& exe) {
           EXPECT_EQ("Drowsel/Plus", info.caption);
           EXPECT_EQ(0u, info.text.find("Command Line Options:")) << info.text;
           harness::PressButton(box, IDOK);
-          *help = true;
+          shown = true;
         }
         return !napkey.Running();
       },
       20000);
   EXPECT_FALSE(madeWindow) << "napkey.exe " << arguments << " made a main window";
+  if (help) *help = shown;
   return napkey.WaitExit(0);
 }
 
@@ -304,34 +297,32 @@ void RefuseInRecorder(const char* what) {
   CloseHandle(file);
 }
 
-const harness::SpiedMenuItem* Find(const std::vector<harness::SpiedMenuItem>& items, UINT id) {
-  for (const harness::SpiedMenuItem& item : items)
-    if (item.id == id) return &item;
+HWND WindowOfClass(DWORD pid, const char* className) {
+  for (HWND window : harness::TopLevelWindows(pid))
+    if (harness::ClassName(window) == className) return window;
   return nullptr;
 }
 
-std::vector<harness::SpiedMenuItem> SystemTest::Menu() {
+// A focus change on the display (the test's own key window, another program
+// starting) may have closed the menu already; cancelling the menu mode after
+// the Esc makes sure either way.
+std::vector<harness::SpiedMenuItem> SystemTest::Menu(bool post) {
   std::vector<harness::SpiedMenuItem> items;
-  Post(WM_NAPKEY_POPUP_MENU);
+  if (post) Post(WM_NAPKEY_POPUP_MENU);
   EXPECT_TRUE(spy && spy->WaitForPopup(20000, &items)) << "no popup menu";
-  CloseMenu();
+  if (HWND menu = WindowOfClass(napkey.Pid(), "#32768")) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  DWORD_PTR result;
+  SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 20000, &result);
+  EXPECT_TRUE(harness::WaitUntil([&] { return !WindowOfClass(napkey.Pid(), "#32768"); }, 20000)) << "the menu stayed";
   return items;
 }
 
-// The menu closes with Esc as a user closes it. A focus change on the display
-// (the test's own key window, another program starting) may have closed it
-// already; cancelling the menu mode makes sure either way.
-void SystemTest::CloseMenu() {
-  if (HWND menu = MenuWindowOf(napkey.Pid())) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-  DWORD_PTR result;
-  SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 20000, &result);
-  EXPECT_TRUE(harness::WaitUntil([&] { return !MenuWindowOf(napkey.Pid()); }, 20000)) << "the menu stayed";
-}
-
 void SystemTest::TearDown() {
+  harness::MouseMoveTo(10, 10);  // off the program's windows, for the next start
   spy.reset();
   EXPECT_FALSE(napkey.Running()) << "napkey.exe was left running";
   CloseTestSavers();
+  RemoveSavers();  // the other test layers share this Windows directory
 }
 
 HWND SystemTest::Start(const char* ini, unsigned flags) {
@@ -357,9 +348,9 @@ void SystemTest::Click(HWND control, int dx) {
   EXPECT_TRUE(harness::WaitUntil([&] { return harness::CaptureOf(control) != control; }, 20000)) << "not released";
 }
 
-void SystemTest::PressHostKeys(const char* xdotoolArguments) {
+void SystemTest::PressCtrlAlt(const std::string& key) {
   EXPECT_TRUE(Alive());
-  EXPECT_TRUE(harness::HostKeys(xdotoolArguments)) << xdotoolArguments;
+  EXPECT_TRUE(harness::HostKeys(("key ctrl+alt+" + key).c_str())) << key;
 }
 
 HWND SystemTest::Attach() {

@@ -45,7 +45,6 @@ void CloseTestSavers();
 // The platform level napkey.exe sees in a Wine version mode: 3 for the old
 // shells ("win31" is Win32s 3.10, "nt351" NT 3.51), else 4 or more.
 int LevelOf(const std::string& mode);
-bool IsNt(const std::string& mode);
 
 // A known state: no napkey running, napkey.ini absent (or these contents)
 // with an earlier start recorded unless `firstStart`, no saver selected,
@@ -60,8 +59,9 @@ int IniInt(const char* section, const char* key);  // -9 when absent
 bool SystemSaverActive();
 // Sets the flag from this long-running process, so that it reaches the display.
 void SetSaverFlag(bool active);
-// Announces a settings change to every window, as Control Panel does.
-void BroadcastSettingChange();
+// Sets the flag and announces it to every window, as Control Panel does;
+// returns once every window has handled the announcement.
+void AnotherProgramSetsSaverFlag(bool active);
 
 class Napkey {
  public:
@@ -90,8 +90,9 @@ class Napkey {
 };
 
 // Runs napkey.exe with `arguments` to its end, answering a command-line help
-// box if one comes. Returns the exit code; *help tells whether the box came.
-DWORD RunCommand(const char* arguments, bool* help, const std::string& exe = std::string());
+// box if one comes. Returns the exit code; *help (when given) tells whether
+// the box came.
+DWORD RunCommand(const char* arguments, bool* help = nullptr, const std::string& exe = std::string());
 
 // Start flags of SystemTest::Start.
 // kWithSaver selects the test saver, kMissingSaver one that is not there;
@@ -101,7 +102,8 @@ enum : unsigned { kFirstStart = 1, kWithSaver = 2, kMissingSaver = 4, kRecording
 
 // Makes the exit recorder refuse: "exit" (the request) or "privilege".
 void RefuseInRecorder(const char* what);
-const harness::SpiedMenuItem* Find(const std::vector<harness::SpiedMenuItem>& items, UINT id);
+// The visible top-level window of this class of process `pid`, or null.
+HWND WindowOfClass(DWORD pid, const char* className);
 
 // One program under test per test, started from a known state and ended
 // and cleaned up whatever the test's outcome.
@@ -109,6 +111,7 @@ class SystemTest : public ::testing::Test {
  protected:
   void TearDown() override;
   virtual std::string Mode() const { return "win95"; }
+  bool Nt() const { return Mode() != "win95" && Mode() != "win31"; }
   // Resets the system (with these napkey.ini contents) and starts napkey.exe;
   // the main window, or null with a failure recorded.
   HWND Start(const char* ini = nullptr, unsigned flags = 0);
@@ -119,10 +122,9 @@ class SystemTest : public ::testing::Test {
   harness::MessageBoxInfo Box(const char* caption = "Drowsel/Plus");
   // Presses a button of the program's dialog and waits until it is gone.
   void Answer(HWND dialog, int id);
-  // Opens the popup menu through its message and reads it; closes it again
-  // with Esc, as a user would.
-  std::vector<harness::SpiedMenuItem> Menu();
-  void CloseMenu();
+  // Reads the program's next popup menu, opened through its message unless
+  // the test opened it itself, and closes it with Esc, as a user would.
+  std::vector<harness::SpiedMenuItem> Menu(bool post = true);
   // Round trip through the program's message loop: true when the main
   // window still exists and everything sent or posted before was handled.
   bool Alive();
@@ -134,10 +136,11 @@ class SystemTest : public ::testing::Test {
   // the mouse (or has the focus), and has been handled when it lets go.
   void Click(HWND control, int dx = 0);
 
-  // Keys pressed on the X server (see harness::HostKeys) once the program
-  // has settled: a window it is still closing can take the X focus back from
-  // the test's key window, and the keys are then lost.
-  void PressHostKeys(const char* xdotoolArguments);
+  // Ctrl+Alt+`key` (xdotool's name) pressed on the X server (see
+  // harness::HostKeys) once the program has settled: a window it is still
+  // closing can take the X focus back from the test's key window, and the
+  // keys are then lost.
+  void PressCtrlAlt(const std::string& key);
 
   // Counts what the program receives, from Start on.
   int Count(UINT message) const { return spy ? spy->Count(message) : -1; }
@@ -154,7 +157,6 @@ class SystemTest : public ::testing::Test {
 class ModeTest : public SystemTest, public ::testing::WithParamInterface<const char*> {
  protected:
   std::string Mode() const override { return GetParam(); }
-  bool Nt() const { return IsNt(GetParam()); }
 };
 
 }  // namespace driver

@@ -24,11 +24,6 @@ std::vector<std::string> InstalledSaverLog() { return harness::ReadLines(Windows
 
 class SaverProperties : public ModeTest {
  protected:
-  void TearDown() override {
-    harness::MouseMoveTo(10, 10);
-    ModeTest::TearDown();
-    RemoveSavers();  // the other test layers share this Windows directory
-  }
   const char* PasswordValue() const { return Nt() ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword"; }
   // The dialog with `selected` chosen in system.ini, a timeout of `timeout`
   // seconds and the password flag `password` stored before the program starts.
@@ -78,9 +73,7 @@ class SaverProperties : public ModeTest {
     ASSERT_NE(CB_ERR, index) << name;
     Press(IDC_PROPS_LIST);
     ASSERT_TRUE(harness::WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 20000));
-    HWND list = nullptr;
-    for (HWND window : harness::TopLevelWindows(napkey.Pid()))
-      if (harness::ClassName(window) == "ComboLBox") list = window;
+    HWND list = WindowOfClass(napkey.Pid(), "ComboLBox");
     ASSERT_TRUE(list) << "no dropped list";
     RECT item;
     SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
@@ -103,11 +96,7 @@ class SaverProperties : public ModeTest {
     harness::TypeDigits(digits);
     EXPECT_TRUE(harness::WaitUntil([&] { return harness::WindowText(edit) == digits; }, 20000)) << digits;
   }
-  HWND MiniPreview() const {
-    for (HWND window : harness::TopLevelWindows(napkey.Pid()))
-      if (harness::ClassName(window) == "QRT_SSPreview") return window;
-    return nullptr;
-  }
+  HWND MiniPreview() const { return WindowOfClass(napkey.Pid(), "QRT_SSPreview"); }
   // What the mini preview shows: a "live" child of the saver's process that
   // takes no input, its "icon" at the centre, or the "background" there.
   std::string Shown(HWND preview) const {
@@ -214,8 +203,7 @@ TEST_P(SaverProperties, OkAndApplyStoreWhatTheDialogShows) {
               (std::vector<int>{IniInt("Misc", "DelayInSecs"), IniInt("Misc", "DisablePreviewPassword"),
                                 IniInt("Misc", "ShowMiniPreview")}));
     if (!c.active) {  // another program enables it and says so: held off
-      SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
-      BroadcastSettingChange();
+      AnotherProgramSetsSaverFlag(true);
       EXPECT_FALSE(SystemSaverActive()) << "the program keeps it off";
     }
     EXPECT_TRUE(Exit());

@@ -16,9 +16,7 @@ TEST_P(SaverControl, HeldDisabledAgainstBroadcastsAndAcrossARestart) {
   ASSERT_TRUE(Start(nullptr, kWithSaver));
   Send(WM_NAPKEY_TOGGLE_SAVER);
   ASSERT_FALSE(SystemSaverActive());
-  // The broadcast returns once every window has handled it.
-  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
-  BroadcastSettingChange();
+  AnotherProgramSetsSaverFlag(true);
   EXPECT_FALSE(SystemSaverActive()) << "disabled again without waiting for the watchdog";
   EXPECT_EQ(TestSaverPath(), SaverInSystemIni());
   ASSERT_TRUE(Exit());
@@ -163,12 +161,11 @@ TEST_P(FastExit, RequestsWithoutForceAndWindows95ClosesItself) {
 
 TEST_P(FastExit, CommandLineWithAndWithoutAnInstance) {
   ResetSystem(GetParam());
-  bool help = true;
-  EXPECT_EQ(0u, RunCommand("LogOff", &help, FixturePath("exitrec\\napkey.exe")));
+  EXPECT_EQ(0u, RunCommand("LogOff", nullptr, FixturePath("exitrec\\napkey.exe")));
   EXPECT_EQ(std::vector<std::string>{"ExitWindowsEx 0x0"}, ExitRequests());
 
   ASSERT_TRUE(Start(nullptr, kRecording));
-  EXPECT_EQ(0u, RunCommand("shutdown", &help, FixturePath("exitrec\\napkey.exe")));
+  EXPECT_EQ(0u, RunCommand("shutdown", nullptr, FixturePath("exitrec\\napkey.exe")));
   EXPECT_EQ(std::vector<std::string>{"ExitWindowsEx 0x1"}, ExitRequests());
   if (Nt()) {
     ASSERT_TRUE(Alive());
