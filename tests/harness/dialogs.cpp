@@ -34,9 +34,14 @@ std::vector<std::string> ReadLines(const std::string& path) {
   return lines;
 }
 
+std::string WindowsFile(const char* name) {
+  char directory[MAX_PATH];
+  GetWindowsDirectoryA(directory, MAX_PATH);
+  return std::string(directory) + "\\" + name;
+}
+
 HWND CreateStandInWindow(const char* className, WNDPROC procedure) {
-  WNDCLASSA windowClass;
-  ZeroMemory(&windowClass, sizeof windowClass);
+  WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = className;
@@ -138,7 +143,6 @@ MessageBoxInfo ReadMessageBox(HWND box) {
     const LONG style = GetWindowLongA(child, GWL_STYLE);
     const int id = GetDlgCtrlID(child);
     if (cls == "Button") {
-      info.buttons.push_back(id);
       if ((style & 0x0F) == BS_DEFPUSHBUTTON) info.defaultButton = id;
     } else if (cls == "Static") {
       if ((style & 0x1F) == SS_ICON)

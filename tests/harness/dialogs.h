@@ -19,6 +19,9 @@ std::string ClassName(HWND window);
 // the file is missing.
 std::vector<std::string> ReadLines(const std::string& path);
 
+// In the Windows directory, where bare profile names and the search path lead.
+std::string WindowsFile(const char* name);
+
 // A hidden window of a class registered here, standing in for a part of the
 // shell that the program under test talks to by class name.
 HWND CreateStandInWindow(const char* className, WNDPROC procedure);
@@ -48,8 +51,7 @@ struct MessageBoxInfo {
   HWND owner = nullptr;
   std::string caption;
   std::string text;
-  std::vector<int> buttons;  // ids of the push buttons, in child order
-  int defaultButton = 0;     // id of the default push button
+  int defaultButton = 0;  // id of the default push button
   bool hasIcon = false;
 };
 MessageBoxInfo ReadMessageBox(HWND box);

@@ -6,11 +6,19 @@ namespace harness {
 
 namespace {
 
-void Send(INPUT input) { SendInput(1, &input, sizeof input); }
+// Without MOUSEEVENTF_MOVE the point is ignored and the button acts where
+// the pointer already is.
+void SendMouse(DWORD flags, int x, int y) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
+  input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
 
 GUITHREADINFO ThreadInfoOf(HWND window) {
-  GUITHREADINFO info;
-  ZeroMemory(&info, sizeof info);
+  GUITHREADINFO info = {};
   info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
   return info;
@@ -26,28 +34,26 @@ HWND KeySink() {
 
 }  // namespace
 
-void MouseMoveTo(int x, int y) {
-  INPUT input;
-  ZeroMemory(&input, sizeof input);
-  input.type = INPUT_MOUSE;
-  input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
-  input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  Send(input);
-}
+void MouseMoveTo(int x, int y) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y); }
 
 void MouseButton(bool right, bool down) {
-  INPUT input;
-  ZeroMemory(&input, sizeof input);
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
-                           : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-  Send(input);
+  const DWORD flags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                            : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+  SendMouse(flags, 0, 0);
+}
+
+void MouseButtonAt(int x, int y, bool down) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP), x, y);
+}
+
+void ClickAt(int x, int y) {
+  MouseMoveTo(x, y);
+  MouseButtonAt(x, y, true);
+  MouseButtonAt(x, y, false);
 }
 
 void KeyTap(WORD virtualKey) {
-  INPUT inputs[2];
-  ZeroMemory(inputs, sizeof inputs);
+  INPUT inputs[2] = {};
   for (INPUT& input : inputs) {
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
@@ -58,16 +64,6 @@ void KeyTap(WORD virtualKey) {
 
 void TypeDigits(const char* digits) {
   for (; *digits; ++digits) KeyTap(static_cast<WORD>(*digits));
-}
-
-void MouseButtonAt(int x, int y, bool down) {
-  INPUT input;
-  ZeroMemory(&input, sizeof input);
-  input.type = INPUT_MOUSE;
-  input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
-  input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-  Send(input);
 }
 
 HWND CaptureOf(HWND window) { return ThreadInfoOf(window).hwndCapture; }
@@ -111,8 +107,7 @@ COLORREF ScreenPixel(int x, int y) {
 
 bool RunHostCommand(const char* commandLine) {
   std::string command = commandLine;
-  STARTUPINFOA startup;
-  ZeroMemory(&startup, sizeof startup);
+  STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   // Wine forks a program of the host without making handles for it, yet
   // copies an uninitialised record of them into `process`: closing those

@@ -15,6 +15,8 @@ void MouseButton(bool right, bool down);
 // A button going down or up at a point given with it: a late echo of an
 // earlier pointer move cannot shift it.
 void MouseButtonAt(int x, int y, bool down);
+// The pointer arrives first, as a user's would, then a left click there.
+void ClickAt(int x, int y);
 
 // The capture and focus windows of the thread that owns `window`.
 HWND CaptureOf(HWND window);

@@ -121,24 +121,18 @@ LONG MessageSpy::MouseMoves() const {
   return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
 }
 
-std::vector<MessageSpy::Message> MessageSpy::Messages() const {
-  std::vector<Message> messages;
-  if (!view) return messages;
-  LONG count = *reinterpret_cast<volatile LONG*>(view + MSGSPY_MESSAGE_COUNT);
+int MessageSpy::Count(UINT message, UINT wParam, bool anyWParam) const {
+  if (!view) return 0;
+  LONG seen = *reinterpret_cast<volatile LONG*>(view + MSGSPY_MESSAGE_COUNT);
   // A count past what was kept would make every later check of it meaningless.
-  if (count > MSGSPY_MAX_MESSAGES) {
-    ADD_FAILURE() << "message spy overflowed: " << count << " messages, " << MSGSPY_MAX_MESSAGES << " kept";
-    count = MSGSPY_MAX_MESSAGES;
+  if (seen > MSGSPY_MAX_MESSAGES) {
+    ADD_FAILURE() << "message spy overflowed: " << seen << " messages, " << MSGSPY_MAX_MESSAGES << " kept";
+    seen = MSGSPY_MAX_MESSAGES;
   }
   const UINT* stored = reinterpret_cast<const UINT*>(view + MSGSPY_MESSAGES);
-  for (LONG i = 0; i < count; ++i) messages.push_back(Message{stored[2 * i], stored[2 * i + 1]});
-  return messages;
-}
-
-int MessageSpy::Count(UINT message, UINT wParam, bool anyWParam) const {
   int count = 0;
-  for (const Message& seen : Messages())
-    if (seen.message == message && (anyWParam || seen.wParam == wParam)) ++count;
+  for (LONG i = 0; i < seen; ++i)
+    if (stored[2 * i] == message && (anyWParam || stored[2 * i + 1] == wParam)) ++count;
   return count;
 }
 

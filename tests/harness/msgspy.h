@@ -38,13 +38,6 @@ class MessageSpy {
   bool Settle(HWND window);
   // Waits for the next popup opened after the previous call.
   bool WaitForPopup(DWORD timeoutMs, std::vector<SpiedMenuItem>* items);
-  struct Message {
-    UINT message;
-    UINT wParam;  // for WM_SYSCOMMAND, the command with its low four bits cleared
-  };
-  // The watched messages seen since the spy began, in order; more than the
-  // spy can keep fails the test.
-  std::vector<Message> Messages() const;
   // Asks the thread of `window` until it sees `virtualKey` down itself (its
   // own view may lag behind the system's): true once it does.
   bool WaitKeySeenDown(HWND window, int virtualKey);
@@ -62,7 +55,9 @@ class MessageSpy {
   LONG TimerTicks() const;
   // How many mouse moves the thread has taken from its queue.
   LONG MouseMoves() const;
-  // How many times `message` (with this wParam, unless anyWParam) was seen.
+  // How many times `message` (with this wParam, unless anyWParam; for
+  // WM_SYSCOMMAND, the command with its low four bits cleared) was seen since
+  // the spy began. More than the spy can keep fails the test.
   int Count(UINT message, UINT wParam = 0, bool anyWParam = true) const;
 
  private:

@@ -23,7 +23,7 @@ std::string InDirectory(UINT(WINAPI* directory)(LPSTR, UINT), const char* name) 
   directory(path, MAX_PATH);
   return std::string(path) + "\\" + name;
 }
-std::string WindowsFile(const char* name) { return InDirectory(GetWindowsDirectoryA, name); }
+using harness::WindowsFile;
 
 // Fixture file, the name it is placed under in the Windows directory. The
 // broken ne_reloc and ne_trunc must be left out of the catalogue.

@@ -27,13 +27,6 @@ extern std::string g_fixturesDir;  // the test programs' folder, from the comman
 
 namespace {
 
-// Where bare profile names and the search path lead.
-std::string WindowsFile(const char* name) {
-  char directory[MAX_PATH];
-  GetWindowsDirectoryA(directory, MAX_PATH);
-  return std::string(directory) + "\\" + name;
-}
-
 RECT PlacedAbout(HWND owner) {
   RECT rect = {};
   HWND about = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc, 0);
@@ -189,7 +182,7 @@ TEST_F(SaverWin32, WatchdogGuardsOnlyASelectedSaverThatTheProgramHoldsOff) {
 
 // "(None)", no entry and the platform's form of a selection written are the system tests'.
 TEST_F(SaverWin32, SystemIniSelectionReadAsStoredOrOnTheSearchPathAndNeverPastTheBuffer) {
-  const std::string copy = WindowsFile("napkeytest.scr");
+  const std::string copy = harness::WindowsFile("napkeytest.scr");
   ASSERT_TRUE(CopyFileA(TestSaver().c_str(), copy.c_str(), FALSE));
   const struct { const char* stored; std::string read; } cases[] = {{"napkeytest.scr", copy},
                                                                      {"nowhere.scr", "nowhere.scr"}};
@@ -324,7 +317,7 @@ int FreeGdiSlots() {
 // program only once: the whole life is in one test. The buttons, On Top, the
 // end of the session and the end of the loop are the system tests'.
 TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
-  DeleteFileA(WindowsFile("napkey.ini").c_str());
+  DeleteFileA(harness::WindowsFile("napkey.ini").c_str());
   WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", "napkey.ini");  // not a first start
   g_instance = GetModuleHandleA(nullptr);
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchCreate, nullptr, GetCurrentThreadId());
@@ -373,7 +366,7 @@ TEST(UserXfaceLifecycle, StartReentryBracketAndEnd) {
   UserXface::Access(2);
   EXPECT_EQ(nullptr, UserXface::Access(1)) << "nothing left after mode 2";
   EXPECT_EQ(nullptr, CurrentStartupState());
-  DeleteFileA(WindowsFile("napkey.ini").c_str());
+  DeleteFileA(harness::WindowsFile("napkey.ini").c_str());
 }
 
 }  // namespace

@@ -56,9 +56,7 @@ make_prefix() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$state/wineboot.log" 2>&1
   wineserver -w
   # Caption buttons are drawn with Marlett; Debian ships it outside the prefix.
-  for font in /usr/share/wine/fonts/marlett.ttf; do
-    [ -f "$font" ] && cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
-  done
+  [ -f /usr/share/wine/fonts/marlett.ttf ] && cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   echo "$wine_now" >"$state/prefix.ready"
 }
 
