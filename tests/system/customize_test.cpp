@@ -114,9 +114,7 @@ void CustomizeSheet::Do(const Step& step) {
       RECT frame;
       GetWindowRect(sheet, &frame);
       const int inset = GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
-      harness::MouseMoveTo(frame.right - inset, frame.top + inset);
-      harness::MouseButtonAt(frame.right - inset, frame.top + inset, true);
-      harness::MouseButtonAt(frame.right - inset, frame.top + inset, false);
+      harness::ClickAt(frame.right - inset, frame.top + inset);
       break;
     }
     case kBox: {

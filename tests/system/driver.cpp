@@ -87,12 +87,6 @@ std::string NapkeyPath() { return g_napkeyExe; }
 
 std::string TestSaverPath() { return FixturePath("testsaver.scr"); }
 
-std::string WindowsFile(const char* name) {
-  char directory[MAX_PATH];
-  GetWindowsDirectoryA(directory, MAX_PATH);
-  return std::string(directory) + "\\" + name;
-}
-
 void SelectSaverInSystemIni(const char* value) {
   WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", value, "system.ini");
   ForgetCached("system.ini");

@@ -23,7 +23,7 @@ namespace driver {
 void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir);
 std::string FixturePath(const char* name);
 std::string NapkeyPath();  // napkey.exe under test
-std::string WindowsFile(const char* name);
+using harness::WindowsFile;
 std::string TestSaverPath();
 
 // system.ini [boot] SCRNSAVE.EXE; null removes the entry.

@@ -68,9 +68,7 @@ class HelpViewer : public SystemTest {
     const LRESULT place = SendMessageA(Pane(), EM_POSFROMCHAR, at + 1, 0);
     POINT point{static_cast<short>(LOWORD(place)) + 2, static_cast<short>(HIWORD(place)) + 4};
     ClientToScreen(Pane(), &point);
-    harness::MouseMoveTo(point.x, point.y);
-    harness::MouseButtonAt(point.x, point.y, true);
-    harness::MouseButtonAt(point.x, point.y, false);
+    harness::ClickAt(point.x, point.y);
   }
   // From the contents, asks for help in `dialog`: a click on its control
   // `id`, or F1 with the focus there; the viewer must come to `title`.

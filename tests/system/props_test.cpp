@@ -62,9 +62,7 @@ class SaverProperties : public ModeTest {
     HWND control = Item(id);
     if (id != IDC_PROPS_LIST) return Click(control);
     const POINT at = harness::CentreOf(control);
-    harness::MouseMoveTo(at.x, at.y);
-    harness::MouseButtonAt(at.x, at.y, true);
-    harness::MouseButtonAt(at.x, at.y, false);
+    harness::ClickAt(at.x, at.y);
   }
   // Drops the list down with a click and clicks the item `name`.
   void Choose(const std::string& name) {
@@ -79,9 +77,7 @@ class SaverProperties : public ModeTest {
     SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
     const POINT at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    harness::MouseMoveTo(at.x, at.y);
-    harness::MouseButtonAt(at.x, at.y, true);
-    harness::MouseButtonAt(at.x, at.y, false);
+    harness::ClickAt(at.x, at.y);
     EXPECT_TRUE(harness::WaitUntil([&] { return Chosen() == name && !SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); },
                                    20000)) << name;
     ASSERT_TRUE(Alive());
