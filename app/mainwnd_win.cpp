@@ -99,8 +99,10 @@ void OnToggleSaver(WPARAM request) {
 void OnSaverProperties(HWND window) {
   ModalBracket bracket;
   SetHelpContext(kHelpSaverProperties);
-  if (RunSaverPropertiesDialog(window))
-    if (UserXface* app = Existing()) app->RefreshSaverState();
+  RunSaverPropertiesDialog(window);
+  // Cancel after Apply keeps what Apply stored, and a change without a chosen
+  // saver broadcasts nothing: whatever the answer, show the system's state.
+  if (UserXface* app = Existing()) app->RefreshSaverState();
 }
 
 void OnFastExit(HWND window, WPARAM alwaysAsk) {
@@ -235,6 +237,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NAPKEY_FAST_EXIT_ICON:
       if ((app = Existing())) app->OnFastExitIconNotify(window, wParam, lParam);
       return 0;
+    case WM_NAPKEY_SAVER_CHANGED:
+      if ((app = Existing())) app->RefreshSaverState();
+      return 0;
     default:
       // The shell's taskbar was re-created (Explorer restarted): the icons
       // went with it, and a program whose bar may be hidden must stay reachable.
@@ -279,6 +284,9 @@ void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
         ModalBracket bracket;
         const Options before = *options;
         if (!options->Customize(window)) ApplyOptions(&before);
+        // Some systems (Wine) make no window topmost while a dialog it owns
+        // is open, so an "On Top" applied from the sheet would not hold.
+        SetBarZOrder(options->ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST);
       }
       break;
     case IDM_SHOW_BAR:

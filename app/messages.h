@@ -23,5 +23,8 @@ constexpr unsigned WM_NAPKEY_SAVER_PROPERTIES = kWmApp + 15;
 constexpr unsigned WM_NAPKEY_FAST_EXIT = kWmApp + 16;
 constexpr unsigned WM_NAPKEY_POPUP_MENU = kWmApp + 17;
 constexpr unsigned WM_NAPKEY_FAST_EXIT_ICON = kWmApp + 18;
+// The saver's settings were changed from one of the program's dialogs: the
+// bar and the icons show the new state.
+constexpr unsigned WM_NAPKEY_SAVER_CHANGED = kWmApp + 19;
 
 #endif

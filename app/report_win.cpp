@@ -16,7 +16,11 @@ void SystemErrorText::Clear() {
 void SystemErrorText::Load(DWORD errorCode) {
   Clear();
   char* text = nullptr;
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, errorCode,
+  // Without IGNORE_INSERTS a text with a place holder ("%1 is not a valid
+  // Win32 application.") comes back as no text at all.
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                          FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, errorCode,
                                       MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0,
                                       nullptr);
   if (length != 0 && text) {

@@ -78,11 +78,12 @@ void WaitForProcess(HWND owner, HANDLE process) {
   SetForegroundWindow(owner);
 }
 
-// Starts a saver that runs on its own (preview, password); reports a failure.
+// Starts a saver that runs on its own (preview, password); reports a failure
+// unless there is no `failure` text to report.
 BOOL StartDetached(HWND owner, bool composed, char* commandLine, const char* failure) {
   PROCESS_INFORMATION process;
   if (!StartSaverProcess(composed, commandLine, &process)) {
-    ReportStartFailure(owner, failure, GetLastError());
+    if (failure) ReportStartFailure(owner, failure, GetLastError());
     return FALSE;
   }
   CloseProcessHandles(&process);
@@ -130,13 +131,13 @@ BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode) {
   return TRUE;
 }
 
-BOOL PreviewSaverInWindow(HWND window, const char* path) {
+BOOL PreviewSaverInWindow(HWND window, const char* path, bool quiet) {
   if (!path) return FALSE;
   char commandLine[MAX_PATH + 32];
   char failure[MAX_PATH + 64];
   PreviewFailureText(path, failure, sizeof failure);
   return StartDetached(window, PreviewCommandLine(path, HandleNumber(window), commandLine, sizeof commandLine),
-                       commandLine, failure);
+                       commandLine, quiet ? nullptr : failure);
 }
 
 BOOL ChangeSaverPassword(HWND owner, const char* path) {

@@ -9,7 +9,9 @@
 // Non-zero when the saver was started (or, on Windows NT in LaunchRun, when
 // the system was asked to start it). path null: the selected saver.
 BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode);
-BOOL PreviewSaverInWindow(HWND window, const char* path);
+// `quiet`: a failure to start is not reported (the caller has just reported
+// the same saver's failure).
+BOOL PreviewSaverInWindow(HWND window, const char* path, bool quiet = false);
 BOOL ChangeSaverPassword(HWND owner, const char* path);
 
 #endif

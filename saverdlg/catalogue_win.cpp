@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "app/platform_win.h"
+#include "app/shelllib_win.h"
 #include "app/textbuf.h"
 
 namespace {
@@ -49,6 +50,16 @@ OpenedFile::~OpenedFile() {
 }
 
 ByteReader OpenedFile::Reader() const { return ByteReader{ReadFromFile, handle}; }
+
+HICON ExtractSaverIcon(HINSTANCE instance, const char* path) {
+  OpenedFile file(path);
+  if (!file.Ok()) return nullptr;
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.Handle(), &high);
+  if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return nullptr;
+  if (!IconsReadable(file.Reader(), high ? UINT32_MAX : size)) return nullptr;
+  return ExtractIconOf(instance, path, 0);
+}
 
 ExecutableKind GetExecutableKind(const char* path, uint16_t* subsystemMajor, uint16_t* subsystemMinor) {
   OpenedFile file(path);

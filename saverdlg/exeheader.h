@@ -20,6 +20,14 @@ struct ByteReader {
 // out-parameters (each may be null) only when its headers were read whole.
 ExecutableKind ExecutableKindOf(const ByteReader& file, uint16_t* subsystemMajor, uint16_t* subsystemMinor);
 
+// Whether the system's icon reader may be given the file, `fileSize` bytes
+// long: it trusts a PE file's section table and reads wherever it points, so
+// a file cut short inside its sections can crash it. A PE file passes when
+// its section table and every section's data lie within the file and its
+// resource directory lies in one of the sections (or it has none). Files of
+// other kinds pass.
+bool IconsReadable(const ByteReader& file, uint32_t fileSize);
+
 // A 16-bit saver's module description (the first entry of the NE
 // non-resident name table), at most 63 characters; false when the file is
 // not such a module.

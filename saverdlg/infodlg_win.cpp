@@ -1,5 +1,4 @@
 #include "saverdlg/infodlg_win.h"
-#include "app/shelllib_win.h"
 
 #include <cstring>
 
@@ -86,7 +85,7 @@ void ReadVersionBlock(VersionInfo* info, void* block, size_t size) {
 
 void ShowFile(HWND dialog, const SaverEntry* entry) {
   const char* path = entry && entry->fullPath ? entry->fullPath : "";
-  HICON icon = ExtractIconOf(GetModuleHandleA(nullptr), path, 0);
+  HICON icon = ExtractSaverIcon(GetModuleHandleA(nullptr), path);
   if (icon && icon != reinterpret_cast<HICON>(1)) {
     SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     ShowWindow(GetDlgItem(dialog, IDC_INFO_NO_ICON), SW_HIDE);

@@ -1,5 +1,4 @@
 #include "saverdlg/minipreview_win.h"
-#include "app/shelllib_win.h"
 
 #include "app/report_win.h"
 #include "app/textbuf.h"
@@ -98,7 +97,7 @@ MiniPreview::~MiniPreview() {
   ReplaceIcon(this, nullptr);
 }
 
-int MiniPreview::Show(SaverEntry* entry) {
+int MiniPreview::Show(SaverEntry* entry, bool quiet) {
   if (!window || !entry) return 0;
   Clear();
   saver = entry;
@@ -107,11 +106,11 @@ int MiniPreview::Show(SaverEntry* entry) {
   SetWindowTextA(window, title);
   iconMode = entry->kind != Saver32Preview;
   if (iconMode) {
-    HICON extracted = entry->fullPath ? ExtractIconOf(g_instance, entry->fullPath, 0) : nullptr;
+    HICON extracted = entry->fullPath ? ExtractSaverIcon(g_instance, entry->fullPath) : nullptr;
     ReplaceIcon(this, extracted == reinterpret_cast<HICON>(1) ? nullptr : extracted);
     InvalidateRect(window, nullptr, TRUE);
   } else if (entry->fullPath) {
-    PreviewSaverInWindow(window, entry->fullPath);
+    PreviewSaverInWindow(window, entry->fullPath, quiet);
     // The saver makes its own child window; it must take no input here.
     for (int check = 0; DisableChildWindows(window) == 0 && check < kChildChecks; ++check)
       PauseServingSentMessages(kChildCheckMs);

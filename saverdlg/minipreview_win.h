@@ -21,7 +21,8 @@ class MiniPreview {
   MiniPreview& operator=(const MiniPreview&) = delete;
 
   // 1 once `entry` is shown (live, or by its icon); 0 without a window or saver.
-  int Show(SaverEntry* entry);
+  // `quiet`: a live preview that cannot start says nothing.
+  int Show(SaverEntry* entry, bool quiet = false);
   int Refresh() { return Show(saver); }
   // Ends the saver's preview and resets the title; the saver stays stored.
   int Clear();

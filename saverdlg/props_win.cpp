@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/about_win.h"
+#include "app/messages.h"
 #include "app/platform_win.h"
 #include "app/userxface.h"
 #include "res/resource.h"
@@ -119,6 +120,7 @@ void OnSelectionChange(HWND dialog, PropsState* state) {
 // Preview (full screen) or Settings: both wait until the saver ends. On
 // Windows 95 the password flag asked for the preview holds only meanwhile.
 void OnLaunch(HWND dialog, PropsState* state, int button) {
+  bool failed = false;
   if (!state->current || !state->current->fullPath) {
     Tell(dialog, kNoSaver);
   } else {
@@ -130,13 +132,13 @@ void OnLaunch(HWND dialog, PropsState* state, int button) {
         changed = true;
       }
     }
-    LaunchSaver(dialog, state->current->fullPath, button == IDC_PROPS_PREVIEW ? LaunchTest : LaunchSetup);
+    failed = !LaunchSaver(dialog, state->current->fullPath, button == IDC_PROPS_PREVIEW ? LaunchTest : LaunchSetup);
     SetForegroundWindow(dialog);
     SetFocus(GetDlgItem(dialog, button));
     if (changed) SetSaverPassword(state->storedPassword);
   }
   UpdatePasswordControls(dialog, state->current);
-  UpdateMiniPreview(dialog, state->current, state->livePreview);
+  UpdateMiniPreview(dialog, state->current, state->livePreview, failed);
 }
 
 void OnOkOrApply(HWND dialog, PropsState* state, bool ok) {
@@ -160,6 +162,7 @@ void OnOkOrApply(HWND dialog, PropsState* state, bool ok) {
   if (ok) {
     Finish(dialog, state, 1);
   } else {
+    SendMessageA(g_mainWindow, WM_NAPKEY_SAVER_CHANGED, 0, 0);
     UpdateMiniPreview(dialog, state->current, state->livePreview);
     SetFocus(GetDlgItem(dialog, IDC_PROPS_LIST));
   }
@@ -227,7 +230,7 @@ void UpdatePasswordControls(HWND dialog, const SaverEntry* entry) {
   EnableWindow(GetDlgItem(dialog, IDC_PROPS_CHANGE_PASSWORD), controls.changePassword);
 }
 
-void UpdateMiniPreview(HWND dialog, SaverEntry* entry, bool show) {
+void UpdateMiniPreview(HWND dialog, SaverEntry* entry, bool show, bool quiet) {
   PropsState* state = StateOf(dialog);
   if (!state) return;
   if (state->preview) {
@@ -243,7 +246,7 @@ void UpdateMiniPreview(HWND dialog, SaverEntry* entry, bool show) {
     state->preview = new MiniPreview(dialog);
     SetActiveWindow(dialog);
   }
-  if (state->preview) state->preview->Show(entry);
+  if (state->preview) state->preview->Show(entry, quiet);
 }
 
 INT_PTR CALLBACK SaverPropsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

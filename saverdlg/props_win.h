@@ -29,7 +29,8 @@ INT_PTR RunSaverPropertiesDialog(HWND owner);
 void UpdatePasswordControls(HWND dialog, const SaverEntry* entry);
 
 // Drives the dialog's mini preview: cleared before any change, created beside
-// the dialog when wanted, destroyed when not.
-void UpdateMiniPreview(HWND dialog, SaverEntry* entry, bool show);
+// the dialog when wanted, destroyed when not. `quiet`: the saver has just
+// failed to start and said so; its preview failing too says nothing more.
+void UpdateMiniPreview(HWND dialog, SaverEntry* entry, bool show, bool quiet = false);
 
 #endif

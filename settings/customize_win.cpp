@@ -39,6 +39,12 @@ bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHE
 void Check(HWND page, int id, int32_t on) { CheckDlgButton(page, id, on ? BST_CHECKED : BST_UNCHECKED); }
 void SetResult(HWND page, LONG_PTR result) { SetWindowLongPtrA(page, DWLP_MSGRESULT, result); }
 
+// Only the user's changes count: the up-down controls' set-up and the numbers
+// the page writes into its own fields notify like typing does. A page tracks
+// changes from the end of its initialisation on, except while it writes.
+void TrackChanges(HWND page, bool on) { SetWindowLongPtrA(page, DWLP_USER, on ? 1 : 0); }
+bool TracksChanges(HWND page) { return GetWindowLongPtrA(page, DWLP_USER) != 0; }
+
 // The first checked of `count` radio buttons from `firstId`; `fallback` when none is.
 int32_t ReadGroup(HWND page, int firstId, int count, int32_t fallback) {
   bool checked[6] = {};
@@ -138,7 +144,9 @@ const char* ReadButtonBar(HWND page, Options* record) {
   bar.ButtonSize = ReadGroup(page, IDC_BB_SMALL, 3, bar.ButtonSize);
   bar.SpaceBetween = ReadBarNumber(page, IDC_BB_SPACE);
   bar.Border = ReadBarNumber(page, IDC_BB_BORDER);
+  TrackChanges(page, false);
   WriteButtonBar(page, bar);
+  TrackChanges(page, true);
   return ValidateButtonBar(bar);
 }
 
@@ -251,7 +259,7 @@ BOOL OnApply(HWND page) {
 
 BOOL CustomizePageCommon(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
-    if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == EN_CHANGE) NoteChange(page);
+    if ((HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == EN_CHANGE) && TracksChanges(page)) NoteChange(page);
     return FALSE;
   }
   if (message == WM_HELP) {
@@ -286,7 +294,10 @@ BOOL CustomizePageCommon(HWND page, UINT message, WPARAM wParam, LPARAM lParam) 
 
 INT_PTR PageProc(const PageKind& kind, HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG: kind.init(page); return TRUE;
+    case WM_INITDIALOG:
+      kind.init(page);
+      TrackChanges(page, true);
+      return TRUE;
     case WM_DRAWITEM:
       if (DrawPreview(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;

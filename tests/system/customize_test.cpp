@@ -33,6 +33,7 @@ enum Op {
   kClosed,     // the sheet has closed
   kTrayIcon,   // tray icon `id` is shown when `value`
   kBarChanged, // the bar's width differs from its width before the sheet when `value`
+  kOnTop,      // the bar stays above other windows when `value`
   kMenuKey,    // Ctrl+Alt+`text` opens the program's menu when `value`; a dead key is proven by the next working one
   kReopen,     // the sheet is opened again
   kIniNow,     // napkey.ini has `text` ("Section/Key") = `value` (-9: absent) while the program runs
@@ -143,6 +144,10 @@ void CustomizeSheet::Do(const Step& step) {
     case kBarChanged:
       EXPECT_TRUE(harness::WaitUntil([&] { return (BarWidth() != widthBefore) == (step.value != 0); }, 20000));
       break;
+    case kOnTop:
+      ASSERT_TRUE(Alive());
+      EXPECT_EQ(step.value != 0, (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+      break;
     case kMenuKey: {
       // Keys reach the program in the order pressed: once a working key's
       // menu is up, a dead key pressed before it has been handled too.
@@ -189,11 +194,15 @@ TEST_F(CustomizeSheet, Scenarios) {
        {{kPage, 0, 1}, {kShows, IDC_BB_SPACE, 0, "4294967291"}, {kPage, 0, 3},
         {kBox, 0, 0, "Numeric entries must be positive integers."}, {kOnPage, 0, 1}, {kType, IDC_BB_SPACE, 0, "7"},
         {kPage, 0, 3}, {kOnPage, 0, 3}}},
-      {"Apply then OK: one hand-over; the Button Bar page's read makes a second", "win95", nullptr,
+      {"Apply then OK: one hand-over; visiting the Button Bar page is no change", "win95", nullptr,
        {{kEnabled, kApplyButton, 0, "sheet"}, {kClick, IDC_TI_FAST_EXIT_SHOW}, {kClick, kApplyButton, 1},
         {kHandOvers, 0, 1}, {kTrayIcon, 22767, 0}, {kClick, IDOK, 1}, {kClosed}, {kHandOvers, 0, 1},
-        {kReopen}, {kOnPage, 0, 0}, {kPage, 0, 1}, {kEnabled, kApplyButton, 1, "sheet"}, {kClick, kApplyButton, 1},
-        {kHandOvers, 0, 2}, {kClick, IDOK, 1}, {kClosed}, {kHandOvers, 0, 3}, {kReopen}, {kOnPage, 0, 1}}},
+        {kReopen}, {kOnPage, 0, 0}, {kPage, 0, 1}, {kEnabled, kApplyButton, 0, "sheet"}, {kClick, IDC_BB_TOOLTIPS},
+        {kClick, kApplyButton, 1}, {kHandOvers, 0, 2}, {kClick, IDOK, 1}, {kClosed}, {kHandOvers, 0, 2}, {kReopen},
+        {kOnPage, 0, 1}}},
+      {"On Top applied from the sheet holds once it closes", "win10", "[ButtonBar]\r\nOnTop=0\r\n",
+       {{kOnTop, 0, 0}, {kPage, 0, 1}, {kClick, IDC_BB_ON_TOP}, {kClick, kApplyButton, 1}, {kClick, IDOK, 1},
+        {kClosed}, {kOnTop, 0, 1}}},
       {"Apply then OK from the Fast Exit and Hot Keys pages: one hand-over", "win95", nullptr,
        {{kPage, 0, 2}, {kClick, IDC_FE_FIRST + 1}, {kClick, kApplyButton, 1}, {kHandOvers, 0, 1}, {kPage, 0, 3},
         {kClick, IDOK, 1}, {kClosed}, {kHandOvers, 0, 1}, {kExitIni, 0, 4, "Fast Exit/FastExitOpt"}}},

@@ -19,7 +19,8 @@ const char* const kScratchFiles[] = {"testsaver.log", "exitrec\\exitrequests.log
                                      "exitrec\\privilege.refuse"};
 const char* const kWindowsScratch[] = {"NAPRST16.EXE", "naprst16.log", "Exit To DOS.PIF", "testsaver.log"};
 const char* const kSavers[][2] = {{"testsaver.scr", "testsaver.scr"}, {"saver310.scr", "saver310.scr"},
-                                  {"ne_title.scr", "ne_title.scr"}, {"saverfull.scr", "Full Test Saver.scr"}};
+                                  {"ne_title.scr", "ne_title.scr"}, {"saverfull.scr", "Full Test Saver.scr"},
+                                  {"cut_saverfull.scr", "cut_saverfull.scr"}, {"cut_saver310.scr", "cut_saver310.scr"}};
 
 std::string IniPath() { return WindowsFile("napkey.ini"); }
 

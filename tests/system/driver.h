@@ -33,7 +33,8 @@ std::vector<std::string> SaverLog();
 // Lines of the Fast Exit recorder: "ExitWindowsEx 0x<flags>".
 std::vector<std::string> ExitRequests();
 // Copies the saver fixtures into the Windows directory (the logging test
-// saver also into the System directory), where the program's catalogue looks.
+// saver also into the System directory), where the program's catalogue looks;
+// two of them are cut short inside their sections.
 void InstallSavers();
 void RemoveSavers();
 std::string SystemFile(const char* name);

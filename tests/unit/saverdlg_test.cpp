@@ -78,6 +78,27 @@ TEST(NeDescription, TheFirstNonResidentNameWithinWhatWasRead) {
   }
 }
 
+// A PE32 (or PE32+) file with one section of 0x200 bytes at 0x200, mapped at
+// 0x1000, and its resource directory at `resource`.
+Image PeWithSection(size_t size, uint32_t resource, uint16_t magic = 0x10B) {
+  const size_t directories = 0x98 + (magic == 0x10B ? 96 : 112);
+  return Image(size).Put(0x86, 1, 2).Put(0x94, 224, 2).Put(0x98, magic, 2).Put(directories - 4, 16, 4)
+      .Put(directories + 16, resource, 4).Put(0x178 + 12, 0x1000, 4).Put(0x178 + 16, 0x200, 4).Put(0x178 + 20, 0x200, 4);
+}
+
+TEST(ExecutableKind, IconsAreAskedForOnlyWhenTheSectionsLieInTheFile) {
+  struct { const char* label; Image image; bool readable; } cases[] = {
+      {"whole", PeWithSection(0x400, 0x1010), true}, {"PE32+", PeWithSection(0x400, 0x1010, 0x20B), true},
+      {"no resources", PeWithSection(0x400, 0), true}, {"cut inside the section", PeWithSection(0x3FF, 0x1010), false},
+      {"resources in no section", PeWithSection(0x400, 0x1200), false},
+      {"section table past the end", PeWithSection(0x400, 0x1010).Put(0x86, 40, 2), false},
+      {"unknown optional header", PeWithSection(0x400, 0x1010, 0x107), false}, {"NE", Ne("x"), true}};
+  for (auto& c : cases) {
+    MemoryBytes memory = c.image.Memory();
+    EXPECT_EQ(c.readable, IconsReadable(memory.Reader(), static_cast<uint32_t>(c.image.bytes.size()))) << c.label;
+  }
+}
+
 TEST(SaverTexts, NamesAndLabelsCutToTheRoomGivenFlagsMaskedAndValueLengths) {
   struct { const char* description; size_t room; const char* name; } const names16[] = {
       {"Old SCRNSAVE:Stars", 80, "Stars (16-bit)"}, {"scrnsave : Marquee", 80, "scrnsave : Marquee (16-bit)"},
