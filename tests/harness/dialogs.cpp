@@ -154,6 +154,48 @@ MessageBoxInfo ReadMessageBox(HWND box) {
   return info;
 }
 
+std::vector<std::string> ClippedLabels(HWND dialog) {
+  std::vector<std::string> clipped;
+  std::vector<HWND> children;
+  EnumChildWindows(dialog, CollectChildren, reinterpret_cast<LPARAM>(&children));
+  // Wine passes no WM_GETFONT between processes; the program's dialogs all
+  // use MS Sans Serif 8, made here as the dialog manager makes it.
+  HDC screen = GetDC(nullptr);
+  HFONT dialogFont = CreateFontA(-MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE,
+                                 FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, "MS Sans Serif");
+  ReleaseDC(nullptr, screen);
+  for (HWND child : children) {
+    const LONG style = GetWindowLongA(child, GWL_STYLE), kind = style & 0x0F;
+    const bool box =
+        ClassName(child) == "Button" && kind >= BS_CHECKBOX && kind <= BS_AUTORADIOBUTTON && kind != BS_GROUPBOX;
+    const bool label = ClassName(child) == "Static" && (style & 0x1F) == SS_LEFT;
+    const std::string text = WindowText(child);
+    if (!(box || label) || !IsWindowVisible(child) || text.empty()) continue;
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) shown += text[i] == '&' && i + 1 < text.size() ? text[++i] : text[i];
+    HDC dc = GetDC(child);
+    const HFONT own = reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, own ? own : dialogFont);
+    SIZE size;
+    TEXTMETRICA font;
+    GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+    GetTextMetricsA(dc, &font);
+    SelectObject(dc, old);
+    ReleaseDC(child, dc);
+    RECT client;
+    GetClientRect(child, &client);
+    // A disabled text is drawn embossed, a pixel further right; a box's text
+    // starts after the mark and a gap (half a digit and a pixel under Wine; a
+    // last letter may reach past its advance). A static tall enough for two
+    // lines wraps its text instead of cutting it.
+    const long need =
+        size.cx + !IsWindowEnabled(child) + (box ? GetSystemMetrics(SM_CXMENUCHECK) + font.tmAveCharWidth : 0);
+    if (need > client.right && (box || client.bottom < 2 * font.tmHeight)) clipped.push_back(text);
+  }
+  DeleteObject(dialogFont);
+  return clipped;
+}
+
 void PressButton(HWND dialog, int id) {
   HWND button = GetDlgItem(dialog, id);
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));

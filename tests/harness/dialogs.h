@@ -56,6 +56,10 @@ struct MessageBoxInfo {
 };
 MessageBoxInfo ReadMessageBox(HWND box);
 
+// The texts of a dialog's visible one-line labels, check boxes and radio
+// buttons that are wider than their control and so are cut off.
+std::vector<std::string> ClippedLabels(HWND dialog);
+
 // Presses a dialog button by id as a click would (BN_CLICKED to the dialog).
 void PressButton(HWND dialog, int id);
 

@@ -38,6 +38,7 @@ enum Op {
   kReopen,     // the sheet is opened again
   kIniNow,     // napkey.ini has `text` ("Section/Key") = `value` (-9: absent) while the program runs
   kExitIni,    // after the program exits, napkey.ini has `text` = `value`
+  kLabelsFit,  // every label on the current page shows its whole text
 };
 struct Step {
   Op op;
@@ -168,10 +169,13 @@ void CustomizeSheet::Do(const Step& step) {
       EXPECT_EQ(step.value, IniInt(key.substr(0, key.find('/')).c_str(), key.substr(key.find('/') + 1).c_str())) << key;
       break;
     }
+    case kLabelsFit: EXPECT_EQ(std::vector<std::string>(), harness::ClippedLabels(Page())); break;
   }
 }
 
 TEST_F(CustomizeSheet, Scenarios) {
+  const std::vector<Step> everyPageFits = {{kLabelsFit}, {kPage, 0, 1}, {kLabelsFit}, {kPage, 0, 2}, {kLabelsFit},
+                                           {kPage, 0, 3}, {kLabelsFit}};
   const Scenario scenarios[] = {
       {"no button selected: the page stays", "win95", nullptr,
        {{kPage, 0, 1}, {kClick, IDC_BB_TOGGLE}, {kClick, IDC_BB_PROPERTIES}, {kClick, IDC_BB_START},
@@ -221,6 +225,8 @@ TEST_F(CustomizeSheet, Scenarios) {
       {"before Windows 4.0: the bar page first, always shown; no taskbar icons", "win31", nullptr,
        {{kOnPage, 0, 1}, {kChecked, IDC_BB_SHOW, 1}, {kEnabled, IDC_BB_SHOW, 0}, {kPage, 0, 0},
         {kEnabled, IDC_TI_SHOW, 0}, {kEnabled, IDC_TI_EXIT_SINGLE, 0}, {kEnabled, IDC_TI_NOTE, 1}}},
+      {"every label shows its whole text, as Windows 95", "win95", nullptr, everyPageFits},
+      {"every label shows its whole text, as Windows 10", "win10", nullptr, everyPageFits},
   };
   for (const Scenario& scenario : scenarios) Run(scenario);
 }
