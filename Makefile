@@ -42,8 +42,9 @@ fuzz: build
 	@for f in $(BUILD)/fuzz/*_fuzz; do t=$$(basename $$f _fuzz); echo "$$t:"; \
 	  ./tests/fuzz/run.sh $$f tests/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; done
 
+# Ends with where the tests stand against the program (tools/testlines.py).
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS); rc=$$?; cd $(CURDIR) && ./tools/testlines.py; exit $$rc
 
 clean:
 	rm -rf $(BUILD)

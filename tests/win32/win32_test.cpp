@@ -9,7 +9,6 @@
 #include <string>
 #include <thread>
 
-#include "app/about_win.h"
 #include "app/messages.h"
 #include "app/platform_win.h"
 #include "app/report_win.h"
@@ -17,7 +16,6 @@
 #include "buttonbar/bargeometry.h"
 #include "buttonbar/face_win.h"
 #include "dialogs.h"
-#include "exit/fastexit_win.h"
 #include "res/resource.h"
 #include "saver/launch_win.h"
 #include "saver/registry_win.h"
@@ -26,48 +24,6 @@
 extern std::string g_fixturesDir;  // the test programs' folder, from the command line
 
 namespace {
-
-RECT PlacedAbout(HWND owner) {
-  RECT rect = {};
-  HWND about = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDlgProc, 0);
-  EXPECT_TRUE(GetWindowRect(about, &rect));
-  DestroyWindow(about);
-  return rect;
-}
-
-TEST(PlaceDialog, CentredOnTheScreenOrOnAVisibleOwnerInsideTheWorkArea) {
-  RECT work;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  HWND bar = CreateWindowExA(WS_EX_TOOLWINDOW, "static", "bar", WS_POPUP, 400, work.bottom - 24, 90, 24, nullptr,
-                             nullptr, nullptr, nullptr);
-  RECT rect = PlacedAbout(bar);
-  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN) / 2 - (rect.right - rect.left) / 2, rect.left) << "hidden owner: screen";
-  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) / 2 - (rect.bottom - rect.top) / 2, rect.top);
-  ShowWindow(bar, SW_SHOWNOACTIVATE);
-  rect = PlacedAbout(bar);
-  EXPECT_EQ(400 + 45 - (rect.right - rect.left) / 2, rect.left) << "centred on the owner";
-  EXPECT_EQ(work.bottom - 2, rect.bottom) << "two pixels above the bottom of the work area";
-  DestroyWindow(bar);
-}
-
-INT_PTR QuickHelp() { return DialogBoxA(g_instance, MAKEINTRESOURCEA(IDD_QUICK_HELP), nullptr, WelcomeDlgProc); }
-INT_PTR FastExitChoice() { return RunFastExitDialog(nullptr); }
-
-// Quick Help's Yes and the choice's Log Off are the system tests' (help viewer, exit recorder).
-TEST(ModalDialogs, ResultOfEachButton) {
-  g_instance = GetModuleHandleA(nullptr);  // where the dialogs find their templates
-  const struct { const char* label; INT_PTR (*run)(); int button; INT_PTR result; } cases[] = {
-      {"Quick Help, No", QuickHelp, IDCANCEL, IDCANCEL}, {"shut down", FastExitChoice, IDC_FAST_EXIT_SHUTDOWN, 4},
-      {"reboot", FastExitChoice, IDC_FAST_EXIT_REBOOT, 2},
-      {"restart Windows 95", FastExitChoice, IDC_FAST_EXIT_RESTART95, 1},
-      {"MS-DOS mode", FastExitChoice, IDC_FAST_EXIT_DOS, 5}, {"cancel", FastExitChoice, IDCANCEL, 0}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
-    harness::MessageBoxAnswerer presser(c.button);  // presses in any dialog box of this process
-    EXPECT_EQ(c.result, c.run());
-    EXPECT_TRUE(presser.Join());
-  }
-}
 
 // 0 stands for the thread's last error; a number the system has no text for gets ours.
 TEST(ReportError, ShowsTheSystemsTextOfTheErrorOrOurFallback) {
@@ -97,7 +53,6 @@ TEST(ButtonFace, EveryFaceFitsItsButtonAndDrawsOnlyWithRoom) {
       ButtonFace face;
       face.Load(faceId, size);
       ASSERT_TRUE(face.Object());
-      EXPECT_EQ(ButtonPixelSize(size), face.frameWidth + face.inset);
     }
   ButtonFace face;
   face.Load(kButtonToggle, 0);
