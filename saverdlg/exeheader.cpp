@@ -19,8 +19,13 @@ constexpr uint32_t kSectionCountField = 2;
 constexpr uint32_t kOptionalSizeField = 16;
 constexpr uint16_t kPe32Magic = 0x10B;
 constexpr uint16_t kPe32PlusMagic = 0x20B;
-constexpr size_t kResourceDirectory = 2;  // index among the data directories
-constexpr size_t kSectionHeaderSize = 40;
+constexpr size_t kDirectoryCountPe32 = 92;  // in the optional header; the directories follow
+constexpr size_t kDirectoryCountPe32Plus = 108;
+constexpr size_t kResourceDirectory = 2;  // index among the data directories, 8 bytes each
+constexpr uint32_t kSectionHeaderSize = 40;
+constexpr size_t kSectionAddressField = 12;
+constexpr size_t kSectionRawSizeField = 16;
+constexpr size_t kSectionRawOffsetField = 20;
 
 uint16_t Word(const unsigned char* at) { return static_cast<uint16_t>(at[0] | at[1] << 8); }
 uint32_t Dword(const unsigned char* at) { return Word(at) | static_cast<uint32_t>(Word(at + 2)) << 16; }
@@ -67,8 +72,8 @@ ExecutableKind ExecutableKindOf(const ByteReader& file, uint16_t* subsystemMajor
 }
 
 bool IconsReadable(const ByteReader& file, uint32_t fileSize) {
-  unsigned char dos[kDosHeaderSize];
-  unsigned char signature[4];
+  unsigned char dos[kDosHeaderSize] = {};
+  unsigned char signature[4] = {};
   const uint32_t newHeader = ReadAt(file, 0, dos, sizeof dos) ? Dword(dos + kNewHeaderField) : 0;
   if (Word(dos) != 0x5A4D || newHeader < kDosHeaderSize || !ReadAt(file, newHeader, signature, sizeof signature) ||
       std::memcmp(signature, "PE\0\0", 4) != 0)
@@ -84,7 +89,7 @@ bool IconsReadable(const ByteReader& file, uint32_t fileSize) {
   if (!Offset(optionalAt, optionalSize, &sectionsAt) || !ReadAt(file, optionalAt, optional, read)) return false;
   const uint16_t magic = Word(optional);
   if (magic != kPe32Magic && magic != kPe32PlusMagic) return false;
-  const size_t countAt = magic == kPe32Magic ? 92 : 108;
+  const size_t countAt = magic == kPe32Magic ? kDirectoryCountPe32 : kDirectoryCountPe32Plus;
   const size_t resourceAt = countAt + 4 + 8 * kResourceDirectory;
   if (resourceAt + 8 > read) return Dword(optional + countAt) <= kResourceDirectory;
   const uint32_t resource = Dword(optional + countAt) > kResourceDirectory ? Dword(optional + resourceAt) : 0;
@@ -92,11 +97,11 @@ bool IconsReadable(const ByteReader& file, uint32_t fileSize) {
   for (uint32_t i = 0, count = Word(fileHeader + kSectionCountField); i < count; ++i) {
     unsigned char section[kSectionHeaderSize];
     uint32_t at, end;
-    if (!Offset(sectionsAt, i * static_cast<uint32_t>(kSectionHeaderSize), &at) || !ReadAt(file, at, section, sizeof section) ||
-        !Offset(Dword(section + 20), Dword(section + 16), &end) || end > fileSize)
+    if (!Offset(sectionsAt, i * kSectionHeaderSize, &at) || !ReadAt(file, at, section, sizeof section) ||
+        !Offset(Dword(section + kSectionRawOffsetField), Dword(section + kSectionRawSizeField), &end) || end > fileSize)
       return false;
-    const uint32_t address = Dword(section + 12);
-    if (resource >= address && resource - address < Dword(section + 16)) resourceFound = true;
+    const uint32_t address = Dword(section + kSectionAddressField);
+    if (resource >= address && resource - address < Dword(section + kSectionRawSizeField)) resourceFound = true;
   }
   return resourceFound;
 }

@@ -71,14 +71,24 @@ class SaverProperties : public ModeTest {
     const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name.c_str()));
     ASSERT_NE(CB_ERR, index) << name;
     Press(IDC_PROPS_LIST);
-    ASSERT_TRUE(harness::WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 20000));
-    HWND list = WindowOfClass(napkey.Pid(), "ComboLBox");
-    ASSERT_TRUE(list) << "no dropped list";
-    RECT item;
-    SendMessageA(list, LB_SETTOPINDEX, index, 0);  // scrolled into sight, as a user would
-    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
-    const POINT at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    // Once the dropped list holds the mouse it is in place and tracks it.
+    HWND list = nullptr;
+    ASSERT_TRUE(harness::WaitUntil([&] {
+      list = WindowOfClass(napkey.Pid(), "ComboLBox");
+      return list && harness::CaptureOf(list) == list;
+    }, 20000)) << "no dropped list";
+    // The list scrolls by itself while the pointer is above it: the pointer
+    // is aimed again until the item under it is the one lit.
+    POINT at = {};
+    ASSERT_TRUE(harness::WaitUntil([&] {
+      RECT item;
+      SendMessageA(list, LB_SETTOPINDEX, index, 0);  // scrolled into sight, as a user would
+      SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+      MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
+      at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+      harness::MouseMoveTo(at.x, at.y);
+      return harness::WaitUntil([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == index; }, 1000);
+    }, 20000)) << name << " never lit";
     harness::ClickAt(at.x, at.y);
     if (failing) Answer(Dialog("Drowsel/Plus"), IDOK);
     EXPECT_TRUE(harness::WaitUntil([&] { return Chosen() == name && !SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); },
