@@ -58,7 +58,8 @@ HICON ExtractSaverIcon(HINSTANCE instance, const char* path) {
   const DWORD size = GetFileSize(file.Handle(), &high);
   if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return nullptr;
   if (!IconsReadable(file.Reader(), high ? UINT32_MAX : size)) return nullptr;
-  return ExtractIconOf(instance, path, 0);
+  HICON icon = ExtractIconOf(instance, path, 0);
+  return icon == reinterpret_cast<HICON>(1) ? nullptr : icon;  // 1: the file is no program
 }
 
 ExecutableKind GetExecutableKind(const char* path, uint16_t* subsystemMajor, uint16_t* subsystemMinor) {

@@ -62,9 +62,9 @@ class OpenedFile {
   HANDLE handle;
 };
 
-// The file's first icon from the system (1 when the file is no program, null
-// when it has none), or null without asking when the file is damaged in a way
-// that would send the system's reader past its end.
+// The file's first icon from the system; null when it has none or is no
+// program, and without asking when the file is damaged in a way that would
+// send the system's reader past its end.
 HICON ExtractSaverIcon(HINSTANCE instance, const char* path);
 
 // The file's kind; a PE file's subsystem version goes to the out-parameters

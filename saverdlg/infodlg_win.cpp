@@ -86,7 +86,7 @@ void ReadVersionBlock(VersionInfo* info, void* block, size_t size) {
 void ShowFile(HWND dialog, const SaverEntry* entry) {
   const char* path = entry && entry->fullPath ? entry->fullPath : "";
   HICON icon = ExtractSaverIcon(GetModuleHandleA(nullptr), path);
-  if (icon && icon != reinterpret_cast<HICON>(1)) {
+  if (icon) {
     SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     ShowWindow(GetDlgItem(dialog, IDC_INFO_NO_ICON), SW_HIDE);
   } else {

@@ -106,8 +106,7 @@ int MiniPreview::Show(SaverEntry* entry, bool quiet) {
   SetWindowTextA(window, title);
   iconMode = entry->kind != Saver32Preview;
   if (iconMode) {
-    HICON extracted = entry->fullPath ? ExtractSaverIcon(g_instance, entry->fullPath) : nullptr;
-    ReplaceIcon(this, extracted == reinterpret_cast<HICON>(1) ? nullptr : extracted);
+    ReplaceIcon(this, entry->fullPath ? ExtractSaverIcon(g_instance, entry->fullPath) : nullptr);
     InvalidateRect(window, nullptr, TRUE);
   } else if (entry->fullPath) {
     PreviewSaverInWindow(window, entry->fullPath, quiet);
