@@ -256,8 +256,8 @@ class CommandLine : public SystemTest {};
 // Ten copies started at the same moment, as from a double-clicked shortcut
 // on a slow machine: one stays, each other one says so and ends. In the last
 // round the test itself holds the start back (it takes the mutex a starting
-// copy holds) for 25 s, longer than copies ever waited for a slow start
-// before becoming a second instance: the hold is the input, not a wait.
+// copy holds) and watches for a bar for 25 s, longer than copies ever waited
+// for a slow start before becoming a second instance.
 TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
   for (int round = 1; round <= 21; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
@@ -269,8 +269,8 @@ TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
       ASSERT_TRUE(copies.back()->Start());
     }
     if (slowStart) {
-      Sleep(25000);
-      EXPECT_TRUE(harness::WindowsOfClass(kMainWindowClass).empty()) << "a copy started while another was starting";
+      EXPECT_FALSE(harness::WaitUntil([] { return !harness::WindowsOfClass(kMainWindowClass).empty(); }, 25000))
+          << "a copy started while another was starting";
       ReleaseMutex(slowStart);
       CloseHandle(slowStart);
     }
