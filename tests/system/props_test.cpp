@@ -77,8 +77,7 @@ class SaverProperties : public ModeTest {
       list = WindowOfClass(napkey.Pid(), "ComboLBox");
       return list && harness::CaptureOf(list) == list;
     }, 20000)) << "no dropped list";
-    // The list scrolls by itself while the pointer is above it: the pointer
-    // is aimed again until the item under it is the one lit.
+    // Aimed until the item under the pointer is lit: a list may scroll by itself.
     POINT at = {};
     ASSERT_TRUE(harness::WaitUntil([&] {
       RECT item;
@@ -304,8 +303,7 @@ TEST_P(SaverProperties, MiniPreviewRestartsOnceAfterResizingAndLeavesNoSaverBehi
   EXPECT_TRUE(Exit());
 }
 
-// Savers cut short inside their sections: reading their icons never crashes
-// the program, and a start that fails is told once, in the system's words.
+// Savers cut inside their sections: no crash reading them, one box in the system's words per failed start.
 TEST_P(SaverProperties, DamagedSaversAreToldOnceAndNeverCrashTheProgram) {
   ASSERT_TRUE(Open(WindowsFile("testsaver.scr")));
   Choose(Name("cut_saverfull", "cut_saverfull.scr (32-bit)"), true);  // the mini preview's own failure is told
@@ -319,8 +317,7 @@ TEST_P(SaverProperties, DamagedSaversAreToldOnceAndNeverCrashTheProgram) {
     for (HWND other : harness::WindowsOfClass("#32770"))
       EXPECT_FALSE(other != box.window && harness::WindowText(other) == "Drowsel/Plus") << "a second box";
   }
-  // Under Wine a fault in a window procedure is passed over, not fatal: the
-  // dialog's set-up then stops short of the path.
+  // Under Wine a fault in the dialog's set-up is passed over and leaves the path out.
   Press(IDC_PROPS_INFO);
   HWND info = Dialog("Screen Saver Information");
   EXPECT_EQ(0, lstrcmpiA(WindowsFile("cut_saverfull.scr").c_str(), harness::WindowText(GetDlgItem(info, IDC_INFO_PATH)).c_str()));
