@@ -1,20 +1,16 @@
-// The saver files' bytes and the saver dialogs' decisions: the edges the Windows-layer tests do not reach.
+// The saver files' bytes: the damaged files the Windows-layer tests do not read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "saverdlg/exeheader.h"
-#include "saverdlg/propslogic.h"
 #include "saverdlg/versionblock.h"
 
 namespace {
 
-// A file image: an MS-DOS header pointing at a new header at `newHeader`,
-// whose first bytes are `signature`; `size` bytes in all.
+// `size` bytes: an MS-DOS header whose new header at `newHeader` starts with `signature`.
 struct Image {
   std::vector<unsigned char> bytes;
   explicit Image(size_t size, uint32_t newHeader = 0x80, const char* signature = "PE\0\0", size_t signatureSize = 4)
@@ -29,11 +25,8 @@ struct Image {
   MemoryBytes Memory() { return MemoryBytes{bytes.data(), bytes.size()}; }
 };
 
-// A PE file's optional header starts 24 bytes after its signature; the
-// subsystem version is at 48 and 50 in it.
-Image Pe(size_t size, uint16_t major, uint16_t minor) {
-  return Image(size).Put(0x80 + 24 + 48, major, 2).Put(0x80 + 24 + 50, minor, 2);
-}
+// The subsystem version lies at 48 and 50 in the optional header, 24 bytes after the signature.
+Image Pe(size_t size) { return Image(size).Put(0x80 + 24 + 48, 4, 2).Put(0x80 + 24 + 50, 1, 2); }
 
 TEST(ExecutableKind, EveryHeaderReadIsCheckedAndStaysInTheFile) {
   struct { const char* label; Image image; ExecutableKind kind; uint16_t major, minor; } cases[] = {  // 99: untouched
@@ -42,15 +35,14 @@ TEST(ExecutableKind, EveryHeaderReadIsCheckedAndStaysInTheFile) {
       {"new header past the end", Image(256, 0x1000), ExeDos, 99, 99},
       {"new header at the 32-bit limit", Image(256, 0xFFFFFFFE), ExeDos, 99, 99},
       {"other signature", Image(256, 0x80, "LE\0\0", 4), ExeDos, 99, 99},
-      {"PE with a whole optional header", Pe(0x80 + 24 + 224, 4, 1), ExeWin32, 4, 1},
-      {"PE with a short optional header", Pe(0x80 + 24 + 223, 4, 1), ExeWin32, 99, 99},
+      {"PE with a whole optional header", Pe(0x80 + 24 + 224), ExeWin32, 4, 1},
+      {"PE with a short optional header", Pe(0x80 + 24 + 223), ExeWin32, 99, 99},
   };
   for (auto& c : cases) {
     uint16_t major = 99, minor = 99;
     MemoryBytes memory = c.image.Memory();
     EXPECT_EQ(c.kind, ExecutableKindOf(memory.Reader(), &major, &minor)) << c.label;
     EXPECT_EQ(std::make_pair(c.major, c.minor), std::make_pair(major, minor)) << c.label;
-    EXPECT_EQ(c.kind, ExecutableKindOf(memory.Reader(), nullptr, nullptr)) << c.label << ": the version is optional";
   }
 }
 
@@ -63,27 +55,24 @@ Image Ne(const std::string& name, size_t size = 0x100 + 64) {
 }
 
 TEST(NeDescription, TheFirstNonResidentNameWithinWhatWasRead) {
-  struct { const char* label; Image image; bool found; std::string description; } cases[] = {
-      {"longer than the 63 bytes read", Ne(std::string(200, 'd'), 0x100 + 300), true, std::string(63, 'd')},
-      {"empty name", Ne(""), false, ""},
-      {"not NE", Image(0x200), false, ""},
-      {"name table cut short", Ne("x", 0x100 + 63), false, ""},
-      {"name table past the end", Ne("x").Put(0x80 + 0x2C, 0xFFFFFFF0, 4), false, ""},
+  struct { const char* label; Image image; std::string description; } cases[] = {  // "": not found
+      {"longer than the 63 bytes read", Ne(std::string(200, 'd'), 0x100 + 300), std::string(63, 'd')},
+      {"empty name", Ne(""), ""}, {"not NE", Image(0x200), ""}, {"name table cut short", Ne("x", 0x100 + 63), ""},
+      {"name table past the end", Ne("x").Put(0x80 + 0x2C, 0xFFFFFFF0, 4), ""},
   };
   for (auto& c : cases) {
     MemoryBytes memory = c.image.Memory();
     char text[80];
-    EXPECT_EQ(c.found, ReadNeDescription(memory.Reader(), text, sizeof text)) << c.label;
+    EXPECT_EQ(!c.description.empty(), ReadNeDescription(memory.Reader(), text, sizeof text)) << c.label;
     EXPECT_EQ(c.description, text) << c.label;
   }
 }
 
-// A PE32 (or PE32+) file with one section of 0x200 bytes at 0x200, mapped at
-// 0x1000, and its resource directory at `resource`.
+// A PE32 (or PE32+) file: one 0x200-byte section at 0x200 mapped at 0x1000 (header at 0x178); resources at `resource`.
 Image PeWithSection(size_t size, uint32_t resource, uint16_t magic = 0x10B) {
   const size_t directories = 0x98 + (magic == 0x10B ? 96 : 112);
   return Image(size).Put(0x86, 1, 2).Put(0x94, 224, 2).Put(0x98, magic, 2).Put(directories - 4, 16, 4)
-      .Put(directories + 16, resource, 4).Put(0x178 + 12, 0x1000, 4).Put(0x178 + 16, 0x200, 4).Put(0x178 + 20, 0x200, 4);
+      .Put(directories + 16, resource, 4).Put(0x184, 0x1000, 4).Put(0x188, 0x200, 4).Put(0x18C, 0x200, 4);
 }
 
 TEST(ExecutableKind, IconsAreAskedForOnlyWhenTheSectionsLieInTheFile) {
@@ -99,54 +88,38 @@ TEST(ExecutableKind, IconsAreAskedForOnlyWhenTheSectionsLieInTheFile) {
   }
 }
 
-TEST(SaverTexts, NamesAndLabelsCutToTheRoomGivenFlagsMaskedAndValueLengths) {
-  struct { const char* description; size_t room; const char* name; } const names16[] = {
-      {"Old SCRNSAVE:Stars", 80, "Stars (16-bit)"}, {"scrnsave : Marquee", 80, "scrnsave : Marquee (16-bit)"},
-      {"", 80, " (16-bit)"}, {"Mystify", 12, "Mystify (16"}, {"A much longer title", 6, "A muc"}, {"Stars", 1, ""}};
-  for (const auto& c : names16) {
-    char out[80] = "x";
-    Saver16DisplayName(c.description, out, c.room);
-    EXPECT_STREQ(c.name, out) << "[" << c.description << "] in " << c.room;
-  }
-  char out[8];
-  Saver32DisplayName("Flying Things.v2.scr", "Flying", true, out, sizeof out);
-  EXPECT_STREQ("Flying ", out) << "up to the last dot, cut";
-  Saver32DisplayName("noext", nullptr, true, out, sizeof out);
-  EXPECT_STREQ("noext", out);
-  Saver32DisplayName("stars.scr", "", false, out, sizeof out);
-  EXPECT_STREQ("stars.s", out);
-  EXPECT_EQ(Saver32, Saver32KindOf(ExeWin16, 4));
-  VersionLabel("CompanyName", out, 6);
-  EXPECT_STREQ("Compa", out) << "cut, never past the buffer";
-  FileFlagsText(0x03, 0x00, out, sizeof out);
-  EXPECT_STREQ("(none)", out) << "the mask";
-  FileFlagsText(0xC0, 0xFF, out, sizeof out);
-  EXPECT_STREQ("(none)", out) << "bits without a word";
+TEST(VersionTexts, FlagsOutsideTheMaskOrWithoutAWordAreNoneAndValueLengthsNeverWrapRound) {
+  char flags[8];
+  FileFlagsText(0x03, 0x00, flags, sizeof flags);
+  EXPECT_STREQ("(none)", flags) << "the mask";
+  FileFlagsText(0xC0, 0xFF, flags, sizeof flags);
+  EXPECT_STREQ("(none)", flags) << "bits without a word";
   EXPECT_EQ(0u, VersionValueLength("abc", 0)) << "a length of 0 is no length of -1";
   EXPECT_EQ(2u, VersionValueLength("abc", 3)) << "the reported length counts the terminator";
   EXPECT_EQ(1u, VersionValueLength("a\0c", 4));
 }
 
-// A 16-bit version block built node by node: block length, value length,
-// key, padding to 4, value, padding to 4.
+// A 16-bit version block built node by node: block length, value length, key, padding to 4, value, padding to 4.
 struct Block {
   std::vector<unsigned char> bytes;
   Block& Node(const std::string& key, const std::string& value, size_t valueLength) {
     const size_t start = bytes.size();
-    bytes.insert(bytes.end(), {0, 0, static_cast<unsigned char>(valueLength & 0xFF),
-                               static_cast<unsigned char>(valueLength >> 8)});
+    bytes.insert(bytes.end(), {0, 0, uint8_t(valueLength), uint8_t(valueLength >> 8)});
     bytes.insert(bytes.end(), key.c_str(), key.c_str() + key.size() + 1);
-    Pad();
+    bytes.resize((bytes.size() + 3) & ~size_t(3));
     bytes.insert(bytes.end(), value.begin(), value.end());
-    Pad();
+    bytes.resize((bytes.size() + 3) & ~size_t(3));
     bytes[start] = static_cast<unsigned char>(bytes.size() - start);
     return *this;
   }
   Block& Text(const std::string& key, const std::string& value) { return Node(key, value + '\0', value.size() + 1); }
-  void Pad() { bytes.resize((bytes.size() + 3) & ~size_t(3)); }
 };
 
-TEST(SixteenBitVersionBlock, LengthsThatLieStayInsideTheBlockAndTheRecordKeepsEveryValue) {
+void Seen(void* seen, const char* key, const char* value, size_t length) {
+  static_cast<std::vector<std::string>*>(seen)->push_back(std::string(key) + "=" + std::string(value, length));
+}
+
+TEST(SixteenBitVersionBlock, LengthsThatLieStayInsideTheBlock) {
   const struct { const char* label; Block block; size_t cut; std::vector<std::string> seen; } cases[] = {
       {"value past the end", Block().Text("Comments", "Hello").Node("Key", "abc", 4000), SIZE_MAX, {"Comments=Hello"}},
       {"key without a terminator", Block().Text("Comments", "Hi"), 4 + 5, {}},
@@ -160,69 +133,9 @@ TEST(SixteenBitVersionBlock, LengthsThatLieStayInsideTheBlockAndTheRecordKeepsEv
   };
   for (const auto& c : cases) {
     std::vector<std::string> seen;
-    WalkSixteenBitVersionBlock(c.block.bytes.data(), std::min(c.cut, c.block.bytes.size()),
-                               [](void* context, const char* key, const char* value, size_t length) {
-                                 static_cast<std::vector<std::string>*>(context)->push_back(
-                                     std::string(key) + "=" + std::string(value, length));
-                               },
-                               &seen);
+    WalkSixteenBitVersionBlock(c.block.bytes.data(), std::min(c.cut, c.block.bytes.size()), Seen, &seen);
     EXPECT_EQ(c.seen, seen) << c.label;
   }
-  // A 16-bit block has its key where a 32-bit one has its type (0 or 1).
-  const unsigned char header[] = {0x5C, 0x03, 0x34, 0x00, 'V', 'S'}, thirtyTwoBit[] = {0x5C, 0x03, 0x34, 0, 0, 0};
-  EXPECT_TRUE(IsSixteenBitVersionBlock(header, 6));
-  EXPECT_FALSE(IsSixteenBitVersionBlock(header, 5));
-  EXPECT_FALSE(IsSixteenBitVersionBlock(thirtyTwoBit, 6));
-  VersionInfo info;
-  ASSERT_TRUE(info.Add("CompanyName", "QRT Inc.xyz", 8) && info.Add("CompanyName", "", 0));
-  EXPECT_STREQ("QRT Inc.", info.FindEntryValue("Company Name\t0"));
-  EXPECT_STREQ("", info.FindEntryValue("Company Name\t1"));
-  EXPECT_FALSE(info.HasEntry("CompanyName", "QRT")) << "a whole value, not its beginning";
-}
-
-TEST(PropsDecisions, NoSaverAndTheLargestDelays) {
-  const PasswordControls none = PasswordControlsFor(false, Saver32, false, true);
-  EXPECT_FALSE(none.sixteenBitNote || none.passwordProtected || none.disableDuringPreview || none.changePassword);
-  const struct { uint32_t number; bool inSeconds, fits; uint32_t seconds; } cases[] = {
-      {4294967295u, true, true, 4294967295u}, {71582788, false, true, 4294967280u}, {71582789, false, false, 7}};
-  for (const auto& c : cases) {
-    uint32_t seconds = 7;
-    EXPECT_EQ(c.fits, DelayToSeconds(c.number, c.inSeconds, &seconds)) << c.number;
-    EXPECT_EQ(c.seconds, seconds) << c.number;
-  }
-  const Rect32 work = {0, 0, 1000, 700};  // the mini preview: beside the dialog on the roomier side
-  EXPECT_EQ(610, MiniPreviewOrigin({300, 100, 610, 400}, work, 250).x);
-  EXPECT_EQ(350, MiniPreviewOrigin({600, 40, 910, 400}, work, 250).x);
-  EXPECT_EQ(195, MiniPreviewOrigin({445, 0, 555, 9}, work, 250).x) << "equal room: to the left";
-}
-
-// A sorted list of (text, data) that finds by prefix as a combo box does.
-struct FakeList {
-  std::vector<std::pair<std::string, int32_t>> items;
-  int searches = 0;
-  static int Select(void* self, int after, const char* text) {
-    FakeList& list = *static_cast<FakeList*>(self);
-    ++list.searches;
-    const int count = static_cast<int>(list.items.size());
-    for (int step = 1; step <= count; ++step) {
-      const int index = (after + step + count) % count;
-      if (list.items[index].first.compare(0, std::strlen(text), text) == 0) return index;
-    }
-    return -1;
-  }
-  static int32_t Data(void* self, int index) { return static_cast<FakeList*>(self)->items[index].second; }
-  int Find(const char* name, int32_t seq) { return SelectBySequence(PrefixList{Select, Data, this}, name, seq); }
-};
-
-TEST(SelectBySequence, PassesOverNamesThatBeginAlikeAndStopsWhenItWraps) {
-  FakeList list{{{"Star", 3}, {"Star", 5}, {"Star Trek", 7}, {"Starfield", 1}, {"Zoo", 2}}};
-  EXPECT_EQ(3, list.Find("Starfield", 1));
-  list.searches = 0;
-  EXPECT_EQ(0, list.Find("Star", 9)) << "wrapped round to the first";
-  EXPECT_EQ(5, list.searches);
-  EXPECT_EQ(-1, list.Find("Moon", 1));
-  FakeList one{{{"Star", 3}, {"Zoo", 2}}};
-  EXPECT_EQ(0, one.Find("Star", 9)) << "a search finding the same item again stops";
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
-// The saver catalogue and the information dialog, over savers placed in the
-// Windows and System directories of this prefix.
+// The saver catalogue and the information dialog, over savers placed in the Windows directory of this prefix.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/platform_win.h"
 #include "dialogs.h"
@@ -17,65 +18,44 @@ extern std::string g_fixturesDir;
 
 namespace {
 
-std::string InDirectory(UINT(WINAPI* directory)(LPSTR, UINT), const char* name) {
-  char path[MAX_PATH];
-  directory(path, MAX_PATH);
-  return std::string(path) + "\\" + name;
-}
 using harness::WindowsFile;
 
-// Fixture file, the name it is placed under in the Windows directory. The
-// broken ne_reloc and ne_trunc must be left out of the catalogue.
+// Fixture file, the name it is placed under. The broken ne_reloc and ne_trunc must be left out of the catalogue.
 const std::pair<const char*, const char*> kPlaced[] = {
     {"saverfull.scr", "Full Test Saver.scr"}, {"saver310.scr", "saver310.scr"}, {"ne_title.scr", "ne_title.scr"},
     {"ne_bare.scr", "ne_bare.scr"},           {"ne_plain.scr", "ne_plain.scr"}, {"ne_reloc.scr", "ne_reloc.scr"},
     {"ne_trunc.scr", "ne_trunc.scr"}};
-const std::string kSystemCopy = InDirectory(GetSystemDirectoryA, "saver310.scr");
 
 class SaverFiles : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     for (const auto& placed : kPlaced)
       CopyFileA((g_fixturesDir + "\\" + placed.first).c_str(), WindowsFile(placed.second).c_str(), FALSE);
-    CopyFileA((g_fixturesDir + "\\saver310.scr").c_str(), kSystemCopy.c_str(), FALSE);
   }
   static void TearDownTestSuite() {
     for (const auto& placed : kPlaced) DeleteFileA(WindowsFile(placed.second).c_str());
-    DeleteFileA(kSystemCopy.c_str());
   }
 };
 
-// The short paths are the system tests': they select a saver by its short path.
-TEST_F(SaverFiles, CatalogueNamesAndKindsPerPlatformWithBrokenFilesLeftOut) {
+// A name found twice, the short paths and the kinds each saver offers are the system tests'.
+TEST_F(SaverFiles, CatalogueNamesPerPlatformWithBrokenFilesLeftOutAndNoFileLeftOpen) {
   const bool windows95 = GetPlatformKind() == PlatformWin95;
-  const std::string old = windows95 ? "saver310" : "saver310.scr (32-bit)";
-  const std::map<std::string, std::pair<std::string, int>> expected = {
-      {WindowsFile("Full Test Saver.scr"), {windows95 ? "Full Test Saver" : "Napkey Full Test Saver", Saver32Preview}},
-      {WindowsFile("saver310.scr"), {old, Saver32}}, {kSystemCopy, {old, Saver32}},
-      {WindowsFile("ne_title.scr"), {"Title (16-bit)", Saver16}},
-      {WindowsFile("ne_bare.scr"), {"SCRNSAVE: (16-bit)", Saver16}},
-      {WindowsFile("ne_plain.scr"), {"Plain Old Saver (16-bit)", Saver16}}};
+  const std::map<std::string, std::string> expected = {
+      {WindowsFile("Full Test Saver.scr"), windows95 ? "Full Test Saver" : "Napkey Full Test Saver"},
+      {WindowsFile("saver310.scr"), windows95 ? "saver310" : "saver310.scr (32-bit)"},
+      {WindowsFile("ne_title.scr"), "Title (16-bit)"}, {WindowsFile("ne_bare.scr"), "SCRNSAVE: (16-bit)"},
+      {WindowsFile("ne_plain.scr"), "Plain Old Saver (16-bit)"}};
   const DWORD handlesBefore = harness::HandleCount();
   {
     SaverCatalogue catalogue;
-    std::map<std::string, std::pair<std::string, int>> found;
+    std::map<std::string, std::string> found;
     for (SaverEntry* entry = catalogue.first; entry; entry = entry->next) {
       ASSERT_TRUE(entry->fullPath && entry->displayName && entry->shortPath);
-      found[entry->fullPath] = {entry->displayName, entry->kind};
+      found[entry->fullPath] = entry->displayName;
     }
     EXPECT_EQ(expected, found);
   }
   EXPECT_EQ(handlesBefore, harness::HandleCount()) << "a file left open";
-}
-
-// Open, not yet shown.
-HWND OpenInfo(SaverEntry* entry, const std::string& path) {
-  static char name[] = "Name";
-  *entry = {name, const_cast<char*>(path.c_str()), const_cast<char*>(path.c_str()), 0, Saver32, nullptr};
-  HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SAVER_INFO), nullptr,
-                                   SaverInfoDialog, reinterpret_cast<LPARAM>(entry));
-  EXPECT_EQ("Name", harness::WindowText(GetDlgItem(dialog, IDC_INFO_NAME)));
-  return dialog;
 }
 
 // Type, versions, flags, the list's labels, the chosen value, and the icon or "(no icon)".
@@ -94,55 +74,38 @@ std::string Shown(HWND dialog) {
 }
 
 // The layout is the resource script's, and the path shown is the system tests'.
-TEST_F(SaverFiles, InformationOfEachKindOfFileChoosingAnItemAndTheIcon) {
-  const struct { const char* file; const char* shown; } cases[] = {
+TEST_F(SaverFiles, InformationOfEachKindOfFileTheChosenItemsWholeValueAndNoIconLeft) {
+  const struct { const char *file, *shown; std::vector<std::pair<const char*, const char*>> chosen; } cases[] = {
       {"Full Test Saver.scr", "Win32\n(4.0) | 1.2.3.4 | 5.6.7.8 | Debug, Pre-Release | Comments,Company Name,"
                               "File Description,File Version,Internal Name,Language,Legal Copyright,Legal Trademarks,"
                               "Original Filename,Private Build,Product Name,Product Version,Special Build, | "
-                              "Shows what it is told | icon"},
+                              "Shows what it is told | icon",
+       {{"Special Build", "Line one\r\nline two of a longer value"}, {"Private Build", ""}}},
       {"saver310.scr", "Win32\n(3.10) | (No info available) | (No info available) | (No info available) |  |  | icon"},
       {"ne_title.scr", "Win16 | 3.1.2.4 | 3.1.0.0 | Special Build, Patched | Comments,Company Name,File Description,"
                        "Language, | Zweite Tabelle | (no icon)"},
       {"nowhere.scr", "unknown | (No info available) | (No info available) | (No info available) |  |  | (no icon)"}};
   for (const auto& c : cases) {
-    SaverEntry entry;
-    HWND dialog = OpenInfo(&entry, WindowsFile(c.file));
+    const std::string path = WindowsFile(c.file);
+    static char name[] = "Name";
+    SaverEntry entry = {name, const_cast<char*>(path.c_str()), const_cast<char*>(path.c_str()), 0, Saver32, nullptr};
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SAVER_INFO), nullptr,
+                                     SaverInfoDialog, reinterpret_cast<LPARAM>(&entry));
+    ASSERT_EQ("Name", harness::WindowText(GetDlgItem(dialog, IDC_INFO_NAME))) << c.file;
     EXPECT_EQ(c.shown, Shown(dialog)) << c.file;
+    HWND list = GetDlgItem(dialog, IDC_INFO_LIST);
+    for (const auto& chosen : c.chosen) {
+      const LRESULT item = SendMessageA(list, LB_FINDSTRING, -1, reinterpret_cast<LPARAM>(chosen.first));
+      SendMessageA(list, LB_SETCURSEL, item, 0);
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_INFO_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+      EXPECT_EQ(chosen.second, harness::WindowText(GetDlgItem(dialog, IDC_INFO_VALUE))) << chosen.first;
+    }
+    HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_GETICON, 0, 0));
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     DestroyWindow(dialog);
+    ICONINFO iconInfo = {};
+    EXPECT_FALSE(icon && GetIconInfo(icon, &iconInfo)) << c.file << ": the icon outlived its dialog";
   }
-
-  const std::string path = WindowsFile("Full Test Saver.scr");
-  SaverEntry entry;
-  HWND dialog = OpenInfo(&entry, path);
-  ASSERT_TRUE(dialog);
-  // Choosing an item shows its whole value; the last-changed time is UTC.
-  for (const auto& chosen : {std::make_pair("Special Build", "Line one\r\nline two of a longer value"),
-                             std::make_pair("Private Build", "")}) {
-    const LRESULT item = SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_FINDSTRING, -1,
-                                             reinterpret_cast<LPARAM>(chosen.first));
-    SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETCURSEL, item, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_INFO_LIST, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_INFO_LIST)));
-    EXPECT_EQ(chosen.second, harness::WindowText(GetDlgItem(dialog, IDC_INFO_VALUE))) << chosen.first;
-  }
-  WIN32_FILE_ATTRIBUTE_DATA attributes;
-  SYSTEMTIME utc;
-  char date[32], time[32];
-  ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &attributes));
-  FileTimeToSystemTime(&attributes.ftLastWriteTime, &utc);
-  GetDateFormatA(GetUserDefaultLCID(), DATE_SHORTDATE, &utc, nullptr, date, sizeof date);
-  GetTimeFormatA(GetUserDefaultLCID(), 0, &utc, nullptr, time, sizeof time);
-  EXPECT_EQ(std::string(date) + "  " + time, harness::WindowText(GetDlgItem(dialog, IDC_INFO_CHANGED)));
-
-  HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_GETICON, 0, 0));
-  ICONINFO iconInfo = {};
-  ASSERT_TRUE(GetIconInfo(icon, &iconInfo));
-  DeleteObject(iconInfo.hbmColor);
-  DeleteObject(iconInfo.hbmMask);
-  SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  DestroyWindow(dialog);
-  EXPECT_FALSE(GetIconInfo(icon, &iconInfo)) << "the icon outlived its dialog";
 }
 
 }  // namespace
