@@ -83,19 +83,6 @@ bool WaitUntil(const std::function<bool()>& predicate, DWORD timeoutMs) {
 
 namespace {
 
-struct EnumState {
-  DWORD pid;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
-  auto* state = reinterpret_cast<EnumState*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (IsWindowVisible(window) && (state->pid == 0 || owner == state->pid)) state->found.push_back(window);
-  return TRUE;
-}
-
 BOOL CALLBACK CollectChildren(HWND window, LPARAM param) {
   reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
   return TRUE;
@@ -103,25 +90,23 @@ BOOL CALLBACK CollectChildren(HWND window, LPARAM param) {
 
 }  // namespace
 
-std::vector<HWND> WindowsOfClass(const char* className) {
+std::vector<HWND> Windows(DWORD pid, const char* className, bool hiddenToo) {
   std::vector<HWND> found;
   HWND window = nullptr;
-  while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr) found.push_back(window);
+  while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((hiddenToo || IsWindowVisible(window)) && (!pid || owner == pid)) found.push_back(window);
+  }
   return found;
-}
-
-std::vector<HWND> TopLevelWindows(DWORD pid) {
-  EnumState state{pid, {}};
-  EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&state));
-  return state.found;
 }
 
 HWND WaitForDialog(const char* caption, DWORD pid, DWORD timeoutMs) {
   HWND found = nullptr;
   WaitUntil(
       [&] {
-        for (HWND window : TopLevelWindows(pid))
-          if (ClassName(window) == "#32770" && WindowText(window) == caption) {
+        for (HWND window : Windows(pid, "#32770"))
+          if (WindowText(window) == caption) {
             found = window;
             return true;
           }
@@ -221,8 +206,7 @@ DWORD WINAPI MessageBoxAnswerer::Run(void* param) {
   auto* self = static_cast<MessageBoxAnswerer*>(param);
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < self->timeoutMs) {
-    for (HWND window : TopLevelWindows(self->pid)) {
-      if (ClassName(window) != "#32770") continue;
+    for (HWND window : Windows(self->pid, "#32770")) {
       self->seen = ReadMessageBox(window);
       PressButton(window, self->answer);
       self->answered = true;

@@ -1,6 +1,4 @@
-// Finding, reading and answering windows from a test, in the test's process
-// or in another one (Wine keeps window handles valid across processes, as
-// Windows does).
+// Finding, reading and answering windows of any process.
 #ifndef NAPKEY_TESTS_HARNESS_DIALOGS_H
 #define NAPKEY_TESTS_HARNESS_DIALOGS_H
 
@@ -15,34 +13,30 @@ namespace harness {
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 
-// The lines of a text file (a fixture's log), without line ends; none when
-// the file is missing.
+// The lines of a text file; none when it is missing.
 std::vector<std::string> ReadLines(const std::string& path);
 
-// In the Windows directory, where bare profile names and the search path lead.
 std::string WindowsFile(const char* name);
 
-// A hidden window of a class registered here, standing in for a part of the
-// shell that the program under test talks to by class name.
+// A hidden window standing in for a part of the shell found by class name.
 HWND CreateStandInWindow(const char* className, WNDPROC procedure);
 
-// The kernel handles this process holds.
 DWORD HandleCount();
 
-// Pumps this thread's messages for the given time.
 void PumpFor(DWORD milliseconds);
 
 // Polls (pumping messages) until the predicate holds or the time is up.
 bool WaitUntil(const std::function<bool()>& predicate, DWORD timeoutMs);
 
-// Visible top-level windows of a process (any process when pid is 0).
-std::vector<HWND> TopLevelWindows(DWORD pid);
+// Top-level windows of process `pid` (any when 0) and of this class (any when
+// null), only the visible ones unless `hiddenToo`.
+std::vector<HWND> Windows(DWORD pid, const char* className = nullptr, bool hiddenToo = false);
+inline HWND FirstWindow(DWORD pid, const char* className, bool hiddenToo = false) {
+  const std::vector<HWND> found = Windows(pid, className, hiddenToo);
+  return found.empty() ? nullptr : found.front();
+}
 
-// Top-level windows of a class, visible or not, of any process.
-std::vector<HWND> WindowsOfClass(const char* className);
-
-// A visible dialog (class "#32770") with this caption, of the given process
-// (any when pid is 0); null when none. Waits up to timeoutMs.
+// A visible dialog with this caption of process `pid` (any when 0), or null.
 HWND WaitForDialog(const char* caption, DWORD pid, DWORD timeoutMs);
 
 // What a message box shows.
@@ -56,21 +50,17 @@ struct MessageBoxInfo {
 };
 MessageBoxInfo ReadMessageBox(HWND box);
 
-// The texts of a dialog's visible one-line labels, check boxes and radio
-// buttons that are wider than their control and so are cut off.
+// The visible one-line labels, check boxes and radios whose text is cut off.
 std::vector<std::string> ClippedLabels(HWND dialog);
 
-// Presses a dialog button by id as a click would (BN_CLICKED to the dialog).
 void PressButton(HWND dialog, int id);
 
-// Answers the next message box of this process from a helper thread: waits
-// for it, records what it shows, presses `answer`. For code under test that
-// blocks in MessageBox on the test's own thread.
+// Answers the next message box of this process from a helper thread, for
+// code under test that blocks in MessageBox on the test's own thread.
 class MessageBoxAnswerer {
  public:
   explicit MessageBoxAnswerer(int answer, DWORD timeoutMs = 10000);
   ~MessageBoxAnswerer();
-  // Waits for the helper thread; true when a box was seen and answered.
   bool Join();
   const MessageBoxInfo& Seen() const { return seen; }
 

@@ -1,8 +1,5 @@
-// Stands in for the shell's notification area. Under Wine without a system
-// tray on the display, Shell_NotifyIcon hands each request to the window of
-// class "Shell_TrayWnd" as WM_COPYDATA, as Explorer's tray receives it on
-// Windows; this window takes that role in the test process and records the
-// icons it is asked to show. The record's layout is Wine's own (see Parse).
+// Stands in for the notification area: Shell_NotifyIcon hands each request
+// to the "Shell_TrayWnd" window as WM_COPYDATA (in Wine's layout, see Parse).
 #ifndef NAPKEY_TESTS_HARNESS_FAKETRAY_H
 #define NAPKEY_TESTS_HARNESS_FAKETRAY_H
 

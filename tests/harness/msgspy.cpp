@@ -100,23 +100,6 @@ bool MessageSpy::ResizeBurst(HWND window, int times) {
   return Ok() && Ask(view, MSGSPY_RESIZES, window, MSGSPY_RESIZE, times);
 }
 
-bool MessageSpy::CountObjects(HWND window, LONG* gdi, LONG* user) {
-  if (!Ok() || !Ask(view, MSGSPY_OBJECT_ANSWERS, window, MSGSPY_OBJECTS, 0)) return false;
-  *gdi = *reinterpret_cast<volatile LONG*>(view + MSGSPY_GDI_OBJECTS);
-  *user = *reinterpret_cast<volatile LONG*>(view + MSGSPY_USER_OBJECTS);
-  return true;
-}
-
-bool MessageSpy::CpuMs(HWND window, LONG* ms) {
-  if (!Ok() || !Ask(view, MSGSPY_CPU_ANSWERS, window, MSGSPY_CPU, 0)) return false;
-  *ms = *reinterpret_cast<volatile LONG*>(view + MSGSPY_CPU_MS);
-  return true;
-}
-
-LONG MessageSpy::TimerTicks() const {
-  return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_TIMER_TICKS) : 0;
-}
-
 LONG MessageSpy::MouseMoves() const {
   return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
 }

@@ -1,11 +1,6 @@
-// Watches messages that another process receives. Hooks in a DLL
-// (msgspy.dll) that the system loads into that process copy what they see
-// into shared memory: the items of every popup menu about to show (id,
-// state, text), the WM_SYSCOMMAND requests, the program's own messages
-// WM_APP+10 to WM_APP+18, and the hot keys and marker messages taken from
-// its queue. Menus cannot be read across processes under Wine, and a message
-// sent to another program's window leaves no other trace, so this is how a
-// test sees them.
+// Watches what another process receives: hooks in msgspy.dll copy into
+// shared memory its popup menus (menus cannot be read across processes under
+// Wine), its WM_SYSCOMMAND, WM_APP+10.. and WM_HOTKEY messages.
 #ifndef NAPKEY_TESTS_HARNESS_MSGSPY_H
 #define NAPKEY_TESTS_HARNESS_MSGSPY_H
 
@@ -31,33 +26,20 @@ class MessageSpy {
   MessageSpy& operator=(const MessageSpy&) = delete;
 
   bool Ok() const { return hooks[0] && hooks[1] && view != nullptr; }
-  // Twice posts a marker to `window` and waits until its thread takes it
-  // from the queue, then sends it a message: true when everything posted
-  // before (and what that posted in turn) was handled and the window still
-  // exists.
+  // Twice posts a marker and waits until it is taken, then sends a message:
+  // true when all posted before (and what that posted) was handled.
   bool Settle(HWND window);
   // Waits for the next popup opened after the previous call.
   bool WaitForPopup(DWORD timeoutMs, std::vector<SpiedMenuItem>* items);
-  // Asks the thread of `window` until it sees `virtualKey` down itself (its
-  // own view may lag behind the system's): true once it does.
+  // Asks until the thread of `window` sees `virtualKey` down itself.
   bool WaitKeySeenDown(HWND window, int virtualKey);
-  // Runs a timer of `milliseconds` in the thread of `window` and waits until
-  // it has fired: timers of that thread due earlier have fired by then.
+  // A timer in the thread of `window`, waited for: earlier ones have fired.
   bool RunTimer(HWND window, UINT milliseconds);
-  // Resizes `window` `times` times in a row from its own thread, so that no
-  // timer of that thread can run in between.
+  // Resizes `window` `times` times from its own thread, no timer between.
   bool ResizeBurst(HWND window, int times);
-  // The GDI and USER objects of the process of `window`, counted in its thread.
-  bool CountObjects(HWND window, LONG* gdi, LONG* user);
-  // The CPU time the process of `window` has used, as it sees it itself.
-  bool CpuMs(HWND window, LONG* ms);
-  // How many timer messages the thread has taken from its queue.
-  LONG TimerTicks() const;
-  // How many mouse moves the thread has taken from its queue.
   LONG MouseMoves() const;
-  // How many times `message` (with this wParam, unless anyWParam; for
-  // WM_SYSCOMMAND, the command with its low four bits cleared) was seen since
-  // the spy began. More than the spy can keep fails the test.
+  // Times `message` (with this wParam unless anyWParam; WM_SYSCOMMAND's
+  // low four bits cleared) was seen since the spy began.
   int Count(UINT message, UINT wParam = 0, bool anyWParam = true) const;
 
  private:

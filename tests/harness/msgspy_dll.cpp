@@ -65,45 +65,6 @@ void Raise(int offset, const LONG* answer = nullptr) {
   }
 }
 
-// The process's GDI objects and its windows and menus. Windows answers
-// GetGuiResources; Wine answers 0, but it takes a handle's table index alone
-// (a handle without its high word) as that handle, so the tables can be walked.
-void CountObjects() {
-  LONG gdi = static_cast<LONG>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-  LONG user = static_cast<LONG>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-  if (!gdi && !user) {
-    const DWORD self = GetCurrentProcessId();
-    for (ULONG_PTR index = 1; index < 0x10000; ++index) {
-      if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++gdi;
-      DWORD owner = 0;
-      HWND window = reinterpret_cast<HWND>(index);
-      if ((IsWindow(window) && GetWindowThreadProcessId(window, &owner) && owner == self) ||
-          IsMenu(reinterpret_cast<HMENU>(index)))
-        ++user;
-    }
-  }
-  HANDLE mapping;
-  if (char* view = OpenShared(&mapping)) {
-    *reinterpret_cast<volatile LONG*>(view + MSGSPY_GDI_OBJECTS) = gdi;
-    *reinterpret_cast<volatile LONG*>(view + MSGSPY_USER_OBJECTS) = user;
-    InterlockedIncrement(reinterpret_cast<LONG*>(view + MSGSPY_OBJECT_ANSWERS));
-    CloseShared(mapping, view);
-  }
-}
-
-void ReportCpu() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto ticks = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-  const LONG ms = static_cast<LONG>((ticks(kernel) + ticks(user)) / 10000);
-  HANDLE mapping;
-  if (char* view = OpenShared(&mapping)) {
-    *reinterpret_cast<volatile LONG*>(view + MSGSPY_CPU_MS) = ms;
-    InterlockedIncrement(reinterpret_cast<LONG*>(view + MSGSPY_CPU_ANSWERS));
-    CloseShared(mapping, view);
-  }
-}
-
 void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   Raise(MSGSPY_TIMERS);
@@ -132,9 +93,6 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyQueueHook(int code, 
       const LONG answer = key * 2 + ((GetAsyncKeyState(key) & 0x8000) ? 1 : 0);
       Raise(MSGSPY_KEY_ANSWERS, &answer);
     }
-    if (message->message == WM_NULL && message->wParam == MSGSPY_OBJECTS) CountObjects();
-    if (message->message == WM_NULL && message->wParam == MSGSPY_CPU) ReportCpu();
-    if (message->message == WM_TIMER) Raise(MSGSPY_TIMER_TICKS);
     if (message->message == WM_NULL && message->wParam == MSGSPY_TIMER)
       SetTimer(nullptr, 0, static_cast<UINT>(message->lParam), TimerFired);
     if (message->message == WM_NULL && message->wParam == MSGSPY_RESIZE) {

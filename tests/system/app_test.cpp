@@ -5,24 +5,14 @@
 #include <memory>
 #include <vector>
 
-#include "driver.h"
 #include "fakehelp.h"
+#include "scenario.h"
 
 namespace {
 
 using namespace driver;
 
 class Startup : public ModeTest {};
-
-TEST_P(Startup, QuickHelpOnTheVeryFirstStartOnly) {
-  ASSERT_TRUE(Start(nullptr, kFirstStart));
-  Answer(Dialog("Welcome to Drowsel/Plus!"), IDCANCEL);
-  ASSERT_TRUE(Exit());
-  ASSERT_TRUE(Start(nullptr, kKeepState));
-  ASSERT_TRUE(Alive());
-  EXPECT_EQ(nullptr, harness::WaitForDialog("Welcome to Drowsel/Plus!", napkey.Pid(), 0)) << "the start was recorded";
-  EXPECT_TRUE(Exit());
-}
 
 // An exit, and the end of the session (asked, then the process killed
 // without WM_DESTROY), both leave every key of every section on disk.
@@ -102,7 +92,7 @@ TEST_P(Startup, SecondStartShowsAlreadyRunningOwnedByTheFirst) {
   EXPECT_EQ(main, info.owner);
   harness::PressButton(box, IDOK);
   EXPECT_EQ(0u, second.WaitExit());
-  EXPECT_EQ(1u, harness::WindowsOfClass(kMainWindowClass).size()) << "the second process made no main window";
+  EXPECT_EQ(1u, harness::Windows(0, kMainWindowClass, true).size()) << "the second process made no main window";
   EXPECT_TRUE(Alive());
   EXPECT_TRUE(Exit());
 }
@@ -138,38 +128,28 @@ TEST_F(LongPaths, HelpFileBesideTheProgramOrByNameAlone) {
   }
 }
 
-// The menu's "Hide Button Bar" is offered only while a taskbar icon would
-// remain to bring the bar back.
-TEST_P(Startup, HideButtonBarOnlyWhileAnIconRemains) {
-  const struct {
-    const char* ini;
-    bool offered;  // at level 4; the old shells have no icons at all
-  } kCases[] = {{nullptr, true},
-                {"[TaskbarIcon]\r\nShow=0\r\n", true},
-                {"[TaskbarIcon]\r\nShow=0\r\n[FastExitTaskbarIcon]\r\nShow=0\r\n", false}};
-  const auto showBar = [](const std::vector<harness::SpiedMenuItem>& items) {
-    for (const harness::SpiedMenuItem& item : items)
-      if (item.id == IDM_SHOW_BAR) return item;
-    return harness::SpiedMenuItem();  // no text: the checks below fail
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.ini ? c.ini : "defaults");
-    ASSERT_TRUE(Start(c.ini));
-    const bool offered = c.offered && LevelOf(GetParam()) >= 4;
-    const harness::SpiedMenuItem item = showBar(Menu());
-    EXPECT_EQ("Hide Button Bar", item.text);
-    EXPECT_EQ(!offered, (item.state & MF_GRAYED) != 0);
-    if (offered) {
-      // Hiding is remembered, and the menu then offers to show the bar again.
-      Send(WM_COMMAND, IDM_SHOW_BAR);
-      EXPECT_FALSE(IsWindowVisible(main));
-      EXPECT_EQ("Show &Button Bar", showBar(Menu()).text);
-      ASSERT_TRUE(Exit());
-      EXPECT_EQ(0, IniInt("ButtonBar", "Show"));
-    } else {
-      EXPECT_TRUE(Exit());
-    }
-  }
+class StartAndMenu : public ScenarioTest {};
+
+TEST_F(StartAndMenu, Scenarios) {
+  const char* const kAll = "win95 nt40 win10 win31 nt351";
+  const char kNoSaverIcon[] = "[TaskbarIcon]\r\nShow=0\r\n";
+  const char kNoIcons[] = "[TaskbarIcon]\r\nShow=0\r\n[FastExitTaskbarIcon]\r\nShow=0\r\n";
+  // Hiding is remembered, and the menu then offers to show the bar again.
+  const std::vector<Step> hide = {{kMenuItem, IDM_SHOW_BAR, 0, "Hide Button Bar"}, {kSend, WM_COMMAND, IDM_SHOW_BAR},
+                                  {kBarShown, 0, 0}, {kMenuItem, IDM_SHOW_BAR, 0, "Show &Button Bar"},
+                                  {kExitIni, 0, 0, "ButtonBar/Show"}};
+  Run({
+      {"quick help on the very first start only", kAll, nullptr, kFirstStart,
+       {{kDialog, 0, 0, "Welcome to Drowsel/Plus!"}, {kAnswer, IDCANCEL}, {kRestart},
+        {kNoBox, 0, 0, "Welcome to Drowsel/Plus!"}}},
+      // "Hide Button Bar" is offered only while a taskbar icon would remain
+      // to bring the bar back; the old shells have no icons at all.
+      {"the bar can be hidden while an icon remains", "win95 nt40 win10", nullptr, 0, hide},
+      {"the bar can be hidden while an icon remains", "win95 nt40 win10", kNoSaverIcon, 0, hide},
+      {"the bar cannot be hidden without icons", kAll, kNoIcons, 0, {{kMenuItem, IDM_SHOW_BAR, 1, "Hide Button Bar"}}},
+      {"the bar cannot be hidden without icons", "win31 nt351", nullptr, 0,
+       {{kMenuItem, IDM_SHOW_BAR, 1, "Hide Button Bar"}}},
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, Startup, ::testing::Values("win95", "nt40", "win10", "win31", "nt351"));
@@ -269,7 +249,7 @@ TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
       ASSERT_TRUE(copies.back()->Start());
     }
     if (slowStart) {
-      EXPECT_FALSE(harness::WaitUntil([] { return !harness::WindowsOfClass(kMainWindowClass).empty(); }, 25000))
+      EXPECT_FALSE(harness::WaitUntil([] { return !harness::Windows(0, kMainWindowClass, true).empty(); }, 25000))
           << "a copy started while another was starting";
       ReleaseMutex(slowStart);
       CloseHandle(slowStart);
@@ -283,7 +263,7 @@ TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
       }
       return ended == 9;
     }, 60000)) << ended << " ended";
-    EXPECT_EQ(1u, harness::WindowsOfClass(kMainWindowClass).size());
+    EXPECT_EQ(1u, harness::Windows(0, kMainWindowClass, true).size());
   }
 }
 
@@ -368,7 +348,7 @@ TEST_F(CommandLine, SimultaneousOnAndOffLeaveTheInstanceAndTheSystemAgreeing) {
     EXPECT_EQ(on, SystemSaverActive());
     EXPECT_EQ(on ? "Disable screen saver" : "Enable screen saver", harness::WindowText(Button(IDC_BAR_TOGGLE)));
   }
-  EXPECT_EQ(1u, harness::WindowsOfClass(kMainWindowClass).size()) << "no copy became a second instance";
+  EXPECT_EQ(1u, harness::Windows(0, kMainWindowClass, true).size()) << "no copy became a second instance";
   EXPECT_TRUE(Exit());
 }
 

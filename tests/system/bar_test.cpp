@@ -217,7 +217,7 @@ TEST_F(ButtonBar, CtrlKeepsTheOrientationWhenDocking) {
   EXPECT_EQ(2, IniInt("Position", "Orient"));
 }
 
-HWND ShownTooltip(DWORD pid) { return WindowOfClass(pid, "QRT_Tooltip"); }
+HWND ShownTooltip(DWORD pid) { return harness::FirstWindow(pid, "QRT_Tooltip"); }
 
 // Width of a tooltip for `text`, measured as the tooltip does, with the
 // default font of a fresh window's device context.
@@ -260,7 +260,7 @@ TEST_F(ButtonBar, TooltipAfterASecondJumpsAtOnceAndNoneOnTheBackground) {
   HWND hidden = nullptr;
   ASSERT_TRUE(harness::WaitUntil(
       [&] {
-        for (HWND window : harness::WindowsOfClass("QRT_Tooltip"))
+        for (HWND window : harness::Windows(0, "QRT_Tooltip", true))
           if (window != tip && IsWindow(window) && !IsWindowVisible(window)) hidden = window;
         return hidden != nullptr;
       },
@@ -281,7 +281,7 @@ TEST_F(ButtonBar, NoTooltipsWhenSwitchedOff) {
   // timer, due earlier, would have fired first.
   ASSERT_TRUE(spy->RunTimer(main, 1500));
   ASSERT_TRUE(Alive());
-  EXPECT_TRUE(harness::WindowsOfClass("QRT_Tooltip").empty());
+  EXPECT_TRUE(harness::Windows(0, "QRT_Tooltip", true).empty());
   EXPECT_TRUE(Exit());
 }
 

@@ -38,7 +38,7 @@ void SetVersionMode(const char* mode) {
 
 // Ends every napkey.exe a failed test left, so that the next one starts clean.
 void KillStrayInstances() {
-  for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
+  for (HWND window : harness::Windows(0, kMainWindowClass, true)) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
@@ -49,15 +49,6 @@ void KillStrayInstances() {
   }
 }
 
-// The main window of process `pid`, or null.
-HWND MainWindowOf(DWORD pid) {
-  for (HWND window : harness::WindowsOfClass(kMainWindowClass)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == pid) return window;
-  }
-  return nullptr;
-}
 
 // Wine now and then refuses a start right after another process ended
 // (ERROR_INTERNAL_ERROR); a moment later it works. Not the program's fault.
@@ -104,8 +95,8 @@ std::vector<std::string> SaverLog() { return harness::ReadLines(FixturePath("tes
 std::vector<std::string> ExitRequests() { return harness::ReadLines(FixturePath("exitrec\\exitrequests.log")); }
 
 void CloseTestSavers() {
-  for (HWND saver : harness::WindowsOfClass("TestSaver")) PostMessageA(saver, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(harness::WaitUntil([] { return harness::WindowsOfClass("TestSaver").empty(); }, 20000))
+  for (HWND saver : harness::Windows(0, "TestSaver", true)) PostMessageA(saver, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(harness::WaitUntil([] { return harness::Windows(0, "TestSaver", true).empty(); }, 20000))
       << "a test saver did not close";
 }
 
@@ -237,7 +228,7 @@ bool Napkey::Start(const char* arguments, const std::string& exe) {
 HWND Napkey::WaitMainWindow(DWORD timeoutMs) {
   harness::WaitUntil(
       [&] {
-        mainWindow = MainWindowOf(pid);
+        mainWindow = harness::FirstWindow(pid, kMainWindowClass, true);
         return mainWindow != nullptr || !Running();
       },
       timeoutMs);
@@ -266,12 +257,15 @@ bool Napkey::Running() const { return process && WaitForSingleObject(process, 0)
 DWORD RunCommand(const char* arguments, bool* help, const std::string& exe) {
   Napkey napkey;
   bool madeWindow = false, shown = false;
+  HWND answered = nullptr;  // read once: it may be gone by the next look
   if (!napkey.Start(arguments, exe)) return 99;
   harness::WaitUntil(
       [&] {
-        madeWindow |= MainWindowOf(napkey.Pid()) != nullptr;
-        for (HWND box : harness::TopLevelWindows(napkey.Pid())) {
+        madeWindow |= harness::FirstWindow(napkey.Pid(), kMainWindowClass, true) != nullptr;
+        for (HWND box : harness::Windows(napkey.Pid())) {
+          if (box == answered) continue;
           const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
+          answered = box;
           EXPECT_EQ("Drowsel/Plus", info.caption);
           EXPECT_EQ(0u, info.text.find("Command Line Options:")) << info.text;
           harness::PressButton(box, IDOK);
@@ -292,11 +286,6 @@ void RefuseInRecorder(const char* what) {
   CloseHandle(file);
 }
 
-HWND WindowOfClass(DWORD pid, const char* className) {
-  for (HWND window : harness::TopLevelWindows(pid))
-    if (harness::ClassName(window) == className) return window;
-  return nullptr;
-}
 
 // A focus change on the display (the test's own key window, another program
 // starting) may have closed the menu already; cancelling the menu mode after
@@ -305,10 +294,10 @@ std::vector<harness::SpiedMenuItem> SystemTest::Menu(bool post) {
   std::vector<harness::SpiedMenuItem> items;
   if (post) Post(WM_NAPKEY_POPUP_MENU);
   EXPECT_TRUE(spy && spy->WaitForPopup(20000, &items)) << "no popup menu";
-  if (HWND menu = WindowOfClass(napkey.Pid(), "#32768")) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  if (HWND menu = harness::FirstWindow(napkey.Pid(), "#32768")) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
   DWORD_PTR result;
   SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 20000, &result);
-  EXPECT_TRUE(harness::WaitUntil([&] { return !WindowOfClass(napkey.Pid(), "#32768"); }, 20000)) << "the menu stayed";
+  EXPECT_TRUE(harness::WaitUntil([&] { return !harness::FirstWindow(napkey.Pid(), "#32768"); }, 20000)) << "the menu stayed";
   return items;
 }
 

@@ -25,7 +25,7 @@ class HelpViewer : public SystemTest {
   void TearDown() override {
     // The viewer belongs to no test: close it, whoever started it.
     WinHelpA(nullptr, File().c_str(), HELP_QUIT, 0);
-    EXPECT_TRUE(harness::WaitUntil([] { return harness::WindowsOfClass("MS_WINHELP").empty(); }, 20000));
+    EXPECT_TRUE(harness::WaitUntil([] { return harness::Windows(0, "MS_WINHELP", true).empty(); }, 20000));
     SystemTest::TearDown();
   }
   // napkey.hlp beside napkey.exe, where the program looks for it.
@@ -35,7 +35,7 @@ class HelpViewer : public SystemTest {
   }
   // The text pane of the visible viewer, or null.
   static HWND Pane() {
-    for (HWND viewer : harness::WindowsOfClass("MS_WINHELP"))
+    for (HWND viewer : harness::Windows(0, "MS_WINHELP", true))
       if (IsWindowVisible(viewer)) return FindWindowExA(viewer, nullptr, "RichEdit20A", nullptr);
     return nullptr;
   }
@@ -58,7 +58,7 @@ class HelpViewer : public SystemTest {
   void ShowContents() {
     ASSERT_TRUE(WinHelpA(nullptr, File().c_str(), HELP_CONTENTS, 0));
     ASSERT_TRUE(Shows(kContents)) << Topic();
-    for (HWND viewer : harness::WindowsOfClass("MS_WINHELP"))
+    for (HWND viewer : harness::Windows(0, "MS_WINHELP", true))
       SetWindowPos(viewer, nullptr, 0, 0, 400, 740, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // Clicks the link that reads `label` in the topic shown.
@@ -148,7 +148,7 @@ TEST_F(HelpViewer, EveryHelpButtonAndF1ShowsItsDialogsTopic) {
   Answer(choice, IDCANCEL);
 
   ASSERT_TRUE(Exit());
-  EXPECT_TRUE(harness::WaitUntil([] { return harness::WindowsOfClass("MS_WINHELP").empty(); }, 20000))
+  EXPECT_TRUE(harness::WaitUntil([] { return harness::Windows(0, "MS_WINHELP", true).empty(); }, 20000))
       << "the program's exit closes the viewer it opened";
 }
 

@@ -74,7 +74,7 @@ class SaverProperties : public ModeTest {
     // Once the dropped list holds the mouse it is in place and tracks it.
     HWND list = nullptr;
     ASSERT_TRUE(harness::WaitUntil([&] {
-      list = WindowOfClass(napkey.Pid(), "ComboLBox");
+      list = harness::FirstWindow(napkey.Pid(), "ComboLBox");
       return list && harness::CaptureOf(list) == list;
     }, 20000)) << "no dropped list";
     // Aimed until the item under the pointer is lit: a list may scroll by itself.
@@ -104,7 +104,7 @@ class SaverProperties : public ModeTest {
     harness::TypeDigits(digits);
     EXPECT_TRUE(harness::WaitUntil([&] { return harness::WindowText(edit) == digits; }, 20000)) << digits;
   }
-  HWND MiniPreview() const { return WindowOfClass(napkey.Pid(), "QRT_SSPreview"); }
+  HWND MiniPreview() const { return harness::FirstWindow(napkey.Pid(), "QRT_SSPreview"); }
   // What the mini preview shows: a "live" child of the saver's process that
   // takes no input, its "icon" at the centre, or the "background" there.
   std::string Shown(HWND preview) const {
@@ -314,7 +314,7 @@ TEST_P(SaverProperties, DamagedSaversAreToldOnceAndNeverCrashTheProgram) {
     EXPECT_EQ(std::string::npos, box.text.find("Error # 193")) << box.text;
     Answer(box.window, IDOK);
     ASSERT_TRUE(Alive());
-    for (HWND other : harness::WindowsOfClass("#32770"))
+    for (HWND other : harness::Windows(0, "#32770", true))
       EXPECT_FALSE(other != box.window && harness::WindowText(other) == "Drowsel/Plus") << "a second box";
   }
   // Under Wine a fault in the dialog's set-up is passed over and leaves the path out.

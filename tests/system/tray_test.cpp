@@ -1,7 +1,6 @@
 // The taskbar icons and the hot keys of the real program.
-#include "driver.h"
-#include "faketray.h"
 #include "input.h"
+#include "scenario.h"
 
 namespace {
 
@@ -23,35 +22,44 @@ class TaskbarIcons : public SystemTest {
   harness::FakeTray tray;
 };
 
-TEST_F(TaskbarIcons, BothIconsWithTheirTipsFollowTheStateAndGoAtExit) {
-  ASSERT_TRUE(tray.Ok());
-  ASSERT_TRUE(StartShowing());
-  ASSERT_TRUE(harness::WaitUntil([&] { return tray.Has(kSaverIcon) && tray.Has(kFastExitIcon); }, 20000));
-  EXPECT_EQ(main, tray.Icons().at(kSaverIcon).owner);
-  EXPECT_EQ(WM_NAPKEY_SAVER_ICON, tray.Icons().at(kSaverIcon).callback);
-  EXPECT_EQ(WM_NAPKEY_FAST_EXIT_ICON, tray.Icons().at(kFastExitIcon).callback);
-  EXPECT_EQ("Screen saver is enabled", tray.Tip(kSaverIcon));
-  EXPECT_EQ("Double-click to Exit Windows...", tray.Tip(kFastExitIcon));
-  Send(WM_NAPKEY_TOGGLE_SAVER);
-  EXPECT_EQ("Screen saver is disabled", tray.Tip(kSaverIcon));
-  Send(WM_NAPKEY_TOGGLE_SAVER);
-  EXPECT_EQ("Screen saver is enabled", tray.Tip(kSaverIcon));
+// A click on an icon, as the shell reports it.
+Step SaverIcon(long mouse) { return {kPost, WM_NAPKEY_SAVER_ICON, kSaverIcon, nullptr, mouse}; }
+Step FastExitIcon(long mouse) { return {kPost, WM_NAPKEY_FAST_EXIT_ICON, kFastExitIcon, nullptr, mouse}; }
 
-  // A re-created taskbar gets both icons back.
-  tray.ClearRequests();
-  tray.AnnounceRestart();
-  EXPECT_EQ((std::vector<std::string>{"ADD 22766", "ADD 22767"}), tray.Requests());
-  ASSERT_TRUE(Exit());
-  EXPECT_TRUE(harness::WaitUntil([&] { return tray.Icons().empty(); }, 20000)) << "both icons are removed at exit";
-}
+class IconsAndKeys : public ScenarioTest {};
 
-TEST_F(TaskbarIcons, OptionsChooseTipAndPresence) {
-  ASSERT_TRUE(StartShowing("[TaskbarIcon]\r\nShow=0\r\n[FastExitTaskbarIcon]\r\nExitOnSingleClick=1\r\n"
-                           "[Fast Exit]\r\nFastExitOpt=3\r\n"));
-  ASSERT_TRUE(Alive());
-  EXPECT_FALSE(tray.Has(kSaverIcon)) << "Show=0";
-  EXPECT_EQ("Click once to Log Off", tray.Tip(kFastExitIcon));
-  EXPECT_TRUE(Exit());
+TEST_F(IconsAndKeys, Scenarios) {
+  Run({
+      {"both icons with their tips follow the state, come back with the taskbar and go at exit", "win95", nullptr, 0,
+       {{kTrayIcon, kSaverIcon, 1, "Screen saver is enabled", WM_NAPKEY_SAVER_ICON},
+        {kTrayIcon, kFastExitIcon, 1, "Double-click to Exit Windows...", WM_NAPKEY_FAST_EXIT_ICON},
+        {kSend, WM_NAPKEY_TOGGLE_SAVER}, {kTrayIcon, kSaverIcon, 1, "Screen saver is disabled"},
+        {kSend, WM_NAPKEY_TOGGLE_SAVER}, {kTrayIcon, kSaverIcon, 1, "Screen saver is enabled"}, {kTrayRestart, 0, 2},
+        {kExit}, {kTrayIcon, kSaverIcon, 0}, {kTrayIcon, kFastExitIcon, 0}}},
+      {"the options choose the tip and which icons show", "win95",
+       "[TaskbarIcon]\r\nShow=0\r\n[FastExitTaskbarIcon]\r\nExitOnSingleClick=1\r\n[Fast Exit]\r\nFastExitOpt=3\r\n", 0,
+       {{kTrayIcon, kFastExitIcon, 1, "Click once to Log Off"}, {kTrayIcon, kSaverIcon, 0}}},
+      {"two waiting single clicks each run once", "win95", "[TaskbarIcon]\r\nSingleClick=1\r\nDoubleClick=2\r\n", 0,
+       {{kTrayIcon, kSaverIcon, 1}, SaverIcon(WM_LBUTTONDOWN), SaverIcon(WM_LBUTTONDOWN),
+        {kCount, WM_NAPKEY_TOGGLE_SAVER, 2}, SaverIcon(WM_LBUTTONDOWN), {kCount, WM_NAPKEY_TOGGLE_SAVER, 3},
+        {kCount, WM_NAPKEY_START_SAVER, 0}}},
+      {"menu and Fast Exit from the icons, and only a beep while a modal dialog is open", "win95",
+       "[TaskbarIcon]\r\nSingleClick=1\r\nDoubleClick=0\r\n", 0,
+       {{kTrayIcon, kSaverIcon, 1}, SaverIcon(WM_RBUTTONUP), {kMenuShown}, FastExitIcon(WM_LBUTTONDOWN),
+        FastExitIcon(WM_LBUTTONDBLCLK), {kDialog, 0, 0, "Get Out Of Windows NOW!"}, {kAnswer, IDCANCEL},
+        {kCount, WM_NAPKEY_FAST_EXIT, 1}, {kOpen, IDM_ABOUT, 0, "About Napkey+"}, SaverIcon(WM_LBUTTONDOWN),
+        FastExitIcon(WM_LBUTTONDBLCLK), SaverIcon(WM_RBUTTONUP), {kCount, WM_NAPKEY_TOGGLE_SAVER, 0},
+        {kCount, WM_NAPKEY_FAST_EXIT, 1}, {kCount, WM_NAPKEY_POPUP_MENU, 1}, {kAnswer, IDOK}}},
+      // Ctrl+Alt+ S start, B bring the bar, T toggle, M menu, P the saver's properties.
+      {"each registered hot key runs its action", "win95",
+       "[Hot Keys]\r\nStartSS=1619\r\nBringToFg=1602\r\nToggleSS=1620\r\nMenu=1613\r\nSSPropsDlg=1616\r\n"
+       "[ButtonBar]\r\nShow=0\r\n",
+       kWithSaver,
+       {{kBarShown, 0, 0}, {kHotKey, 0, 0, "t"}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 1}, {kSaverFlag, 0, 0},
+        {kHotKey, 0, 0, "s"}, {kCount, WM_NAPKEY_START_SAVER, 1}, {kSaverRan, 0, 1}, {kHotKey, 0, 0, "m"},
+        {kMenuShown}, {kHotKey, 0, 0, "p"}, {kDialog, 0, 0, "Screen Saver Properties"}, {kAnswer, IDCANCEL},
+        {kHotKey, 0, 0, "b"}, {kBarShown, 0, 1}, {kExitIni, 0, 1, "ButtonBar/Show"}}},
+  });
 }
 
 TEST_F(TaskbarIcons, SingleClickRunsAtOnceOrAfterTheDoubleClickTime) {
@@ -87,68 +95,7 @@ TEST_F(TaskbarIcons, DoubleClickCancelsTheWaitingSingleClick) {
   EXPECT_TRUE(Exit());
 }
 
-TEST_F(TaskbarIcons, TwoWaitingSingleClicksEachRunOnce) {
-  ASSERT_TRUE(StartShowing("[TaskbarIcon]\r\nSingleClick=1\r\nDoubleClick=2\r\n"));
-  SaverIcon(WM_LBUTTONDOWN);
-  SaverIcon(WM_LBUTTONDOWN);
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_TOGGLE_SAVER, 2));
-  SaverIcon(WM_LBUTTONDOWN);
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_TOGGLE_SAVER, 3)) << "neither click lost, neither doubled";
-  EXPECT_EQ(0, Count(WM_NAPKEY_START_SAVER));
-  EXPECT_TRUE(Exit());
-}
-
-TEST_F(TaskbarIcons, MenuAndFastExitAndOnlyABeepWhileAModalDialogIsOpen) {
-  ASSERT_TRUE(StartShowing("[TaskbarIcon]\r\nSingleClick=1\r\nDoubleClick=0\r\n"));
-  SaverIcon(WM_RBUTTONUP);
-  Menu(false);
-  FastExitIcon(WM_LBUTTONDOWN);
-  FastExitIcon(WM_LBUTTONDBLCLK);
-  Answer(Dialog("Get Out Of Windows NOW!"), IDCANCEL);
-  ASSERT_TRUE(Alive());
-  EXPECT_EQ(1, Count(WM_NAPKEY_FAST_EXIT)) << "on the double click only";
-
-  Post(WM_COMMAND, IDM_ABOUT);
-  HWND about = Dialog("About Napkey+");
-  SaverIcon(WM_LBUTTONDOWN);
-  FastExitIcon(WM_LBUTTONDBLCLK);
-  SaverIcon(WM_RBUTTONUP);
-  ASSERT_TRUE(Alive());  // the About box's loop has handled the clicks
-  EXPECT_EQ(0, Count(WM_NAPKEY_TOGGLE_SAVER));
-  EXPECT_EQ(1, Count(WM_NAPKEY_FAST_EXIT));
-  EXPECT_EQ(1, Count(WM_NAPKEY_POPUP_MENU)) << "no second menu";
-  Answer(about, IDOK);
-  EXPECT_TRUE(Exit());
-}
-
-class HotKeys : public TaskbarIcons {};
-
-TEST_F(HotKeys, EachRegisteredKeyRunsItsAction) {
-  // Ctrl+Alt+ S start, B bring the bar, T toggle, M menu, P the saver's properties.
-  ASSERT_TRUE(StartShowing("[Hot Keys]\r\nStartSS=1619\r\nBringToFg=1602\r\nToggleSS=1620\r\nMenu=1613\r\n"
-                           "SSPropsDlg=1616\r\n"
-                           "[ButtonBar]\r\nShow=0\r\n",
-                           kWithSaver));
-  EXPECT_FALSE(IsWindowVisible(main));
-  PressCtrlAlt("t");
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_TOGGLE_SAVER, 1));
-  ASSERT_TRUE(Alive());
-  EXPECT_FALSE(SystemSaverActive());
-  PressCtrlAlt("s");
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_START_SAVER, 1));
-  EXPECT_TRUE(harness::WaitUntil([] { return !SaverLog().empty(); }, 20000));
-  CloseTestSavers();
-  PressCtrlAlt("m");
-  Menu(false);
-  PressCtrlAlt("p");
-  Answer(Dialog("Screen Saver Properties"), IDCANCEL);
-  PressCtrlAlt("b");
-  EXPECT_TRUE(harness::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 20000)) << "the bar is back";
-  ASSERT_TRUE(Exit());
-  EXPECT_EQ(1, IniInt("ButtonBar", "Show"));
-}
-
-TEST_F(HotKeys, TakenCombinationsAreListedAndTheOthersWork) {
+TEST_F(TaskbarIcons, TakenHotKeysAreListedAndTheOthersWork) {
   // Another program holds Ctrl+Alt+T; the program's own Customize key repeats
   // its start key, so the later id fails too.
   ASSERT_TRUE(RegisterHotKey(nullptr, 0x4242, MOD_CONTROL | MOD_ALT, 'T'));

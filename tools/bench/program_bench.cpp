@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/messages.h"
-#include "msgspy.h"
+#include "probe_shared.h"
 
 namespace {
 
@@ -21,6 +21,46 @@ struct Program {
   const char* name;
   std::string exe;
   const char* windowClass;
+};
+
+// probe.dll (beside the bench) hooked into the thread of a measured window.
+class Probe {
+ public:
+  explicit Probe(HWND window) : target(window) {
+    mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ProbeView), PROBE_MAPPING_NAME);
+    if (mapping) view = static_cast<ProbeView*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(ProbeView)));
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dll = path;
+    dll = dll.substr(0, dll.rfind('\\') + 1) + "probe.dll";
+    module = LoadLibraryA(dll.c_str());
+    HOOKPROC proc = module ? reinterpret_cast<HOOKPROC>(GetProcAddress(module, "ProbeHook")) : nullptr;
+    if (proc) hook = SetWindowsHookExA(WH_GETMESSAGE, proc, module, GetWindowThreadProcessId(window, nullptr));
+  }
+  ~Probe() {
+    if (hook) UnhookWindowsHookEx(hook);
+    if (module) FreeLibrary(module);
+    if (view) UnmapViewOfFile(view);
+    if (mapping) CloseHandle(mapping);
+  }
+  // Asks the thread for its figures; false when it did not answer.
+  bool Ask() {
+    if (!view || !hook) return false;
+    const LONG before = view->answers;
+    PostMessageA(target, WM_NULL, PROBE_REQUEST, 0);
+    for (int i = 0; i < 2000; ++i, Sleep(10))
+      if (static_cast<volatile LONG&>(view->answers) != before) return true;
+    return false;
+  }
+  LONG TimerTicks() const { return view ? static_cast<volatile LONG&>(view->timerTicks) : -1; }
+  const ProbeView* View() const { return view; }
+
+ private:
+  HWND target;
+  HANDLE mapping = nullptr;
+  ProbeView* view = nullptr;
+  HMODULE module = nullptr;
+  HHOOK hook = nullptr;
 };
 
 double Now() {
@@ -98,11 +138,10 @@ void LongRun(const Program& napkey) {
   PROCESS_INFORMATION resident = Run("\"" + napkey.exe + "\"");
   HWND window = WaitVisible(napkey.windowClass, 20);
   if (!window) return;
-  harness::MessageSpy spy(window);
+  Probe probe(window);
   const auto report = [&](const char* when) {
     LONG gdi = -1, user = -1, cpu = -1;
-    spy.CountObjects(window, &gdi, &user);
-    spy.CpuMs(window, &cpu);
+    if (probe.Ask()) gdi = probe.View()->gdi, user = probe.View()->user, cpu = probe.View()->cpuMs;
     std::printf("%-28s GDI objects %5ld, USER objects %5ld, working set %8.0f KB, CPU so far %6ld ms\n", when, gdi,
                 user, WorkingSetKb(resident.hProcess), cpu);
   };
@@ -163,15 +202,14 @@ int main(int argc, char** argv) {
   for (int p = 0; p < 2; ++p) {
     PROCESS_INFORMATION resident = Run("\"" + programs[p].exe + "\"");
     HWND window = WaitVisible(programs[p].windowClass, 20);
-    harness::MessageSpy spy(window);
+    Probe probe(window);
     const auto idle = [&](Figures* cpu, Figures* wakeups) {
-      LONG before = 0, after = 0;
-      spy.CpuMs(window, &before);
-      const LONG ticks = spy.TimerTicks();
+      const LONG before = probe.Ask() ? probe.View()->cpuMs : 0;
+      const LONG ticks = probe.TimerTicks();
       Sleep(idleMs);
-      spy.CpuMs(window, &after);
+      const LONG after = probe.Ask() ? probe.View()->cpuMs : 0;
       cpu->values.push_back(after - before);
-      wakeups->values.push_back(spy.TimerTicks() - ticks);
+      wakeups->values.push_back(probe.TimerTicks() - ticks);
     };
     Sleep(1000);
     idle(&idleCpu[p], &idleWakeups[p]);

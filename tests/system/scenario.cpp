@@ -1,0 +1,215 @@
+#include "scenario.h"
+
+#include <commctrl.h>
+
+#include "input.h"
+
+namespace driver {
+
+void ScenarioTest::Run(const std::vector<Scenario>& scenarios) {
+  for (const Scenario& scenario : scenarios) {
+    std::string modes = std::string(scenario.modes) + " ";
+    for (size_t end; (end = modes.find(' ')) != std::string::npos; modes.erase(0, end + 1))
+      if (end) {
+        mode = modes.substr(0, end);
+        SCOPED_TRACE(std::string(scenario.label) + " (" + mode + ")");
+        RunIn(scenario);
+      }
+  }
+}
+
+void ScenarioTest::RunIn(const Scenario& scenario) {
+  flags = scenario.flags;
+  ASSERT_TRUE(Start(scenario.ini, flags));
+  dialog = nullptr;
+  widthBefore = BarWidth();
+  workingKeys = 0;
+  for (size_t i = 0; i < scenario.steps.size(); ++i) {
+    SCOPED_TRACE("step " + std::to_string(i + 1));
+    Do(scenario.steps[i]);
+    if (HasFatalFailure()) break;
+  }
+  if (dialog && IsWindow(dialog)) Answer(dialog, IDCANCEL);
+  if (napkey.Running()) EXPECT_TRUE(Exit());
+}
+
+HWND ScenarioTest::Page() const {
+  HWND page = dialog ? reinterpret_cast<HWND>(SendMessageA(dialog, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
+  return page ? page : dialog;
+}
+
+HWND ScenarioTest::Control(int id) const {
+  if (!dialog) return Button(id);
+  HWND control = GetDlgItem(Page(), id);
+  return control ? control : GetDlgItem(dialog, id);
+}
+
+long ScenarioTest::BarWidth() const {
+  RECT bar = {};
+  GetWindowRect(main, &bar);
+  return bar.right - bar.left;
+}
+
+void ScenarioTest::Do(const Step& step) {
+  HWND control = Control(step.id);
+  const auto waitFor = [](const std::function<bool()>& predicate) { return harness::WaitUntil(predicate, 20000); };
+  switch (step.op) {
+    case kPost: Post(step.id, step.value, step.extra); break;
+    case kSend: Send(step.id, step.value, step.extra); break;
+    case kCommand: Post(WM_COMMAND, step.id); break;
+    case kOpen: Post(WM_COMMAND, step.id); [[fallthrough]];
+    case kDialog: ASSERT_TRUE(dialog = Dialog(step.text)); break;
+    case kPage:
+      PostMessageA(dialog, PSM_SETCURSEL, step.value, 0);
+      ASSERT_TRUE(Alive());
+      break;
+    case kClick: Click(control); break;
+    case kType:
+      Click(control);
+      for (int i = 0; i < 13; ++i) harness::KeyTap(i ? VK_BACK : VK_END);
+      harness::TypeDigits(step.text);
+      EXPECT_TRUE(waitFor([&] { return harness::WindowText(control) == step.text; }));
+      break;
+    case kKeys: for (int i = 0; i < step.id; ++i) harness::KeyTap(static_cast<WORD>(step.value)); break;
+    case kHostKey: EXPECT_TRUE(harness::HostKeysTo(dialog, (std::string("key ") + step.text).c_str())); break;
+    case kCloseBox: {
+      RECT frame;
+      const int inset = GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+      if (GetWindowRect(dialog, &frame)) harness::ClickAt(frame.right - inset, frame.top + inset);
+      break;
+    }
+    case kAnswer: Answer(dialog, step.id); break;
+    case kBox: {
+      const harness::MessageBoxInfo box = Box();
+      ASSERT_TRUE(box.window);
+      EXPECT_EQ(0u, box.text.find(step.text)) << box.text;
+      if (!dialog) EXPECT_EQ(main, box.owner);
+      if (step.value) EXPECT_EQ(step.value, box.defaultButton);
+      Answer(box.window, step.id ? step.id : IDOK);
+      break;
+    }
+    case kMenuKey:
+      // Keys reach the program in the order pressed: once a working key's
+      // menu is up, a dead key pressed before it has been handled too.
+      PressCtrlAlt(step.text);
+      if (!step.value) break;
+      Menu(false);
+      EXPECT_EQ(++workingKeys, Count(WM_HOTKEY)) << "a key that should be dead worked";
+      break;
+    case kHotKey: PressCtrlAlt(step.text); break;
+    case kSelectSaver:
+      SelectSaverInSystemIni(step.text);
+      SendMessageTimeoutA(main, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 200, nullptr);
+      break;
+    case kFlagElsewhere: AnotherProgramSetsSaverFlag(step.value != 0); break;
+    case kKill: {
+      EXPECT_EQ(1, Send(WM_QUERYENDSESSION));
+      HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, napkey.Pid());
+      ASSERT_TRUE(process && TerminateProcess(process, 9));
+      WaitForSingleObject(process, 20000);
+      CloseHandle(process);
+      break;
+    }
+    case kRestart:
+      if (napkey.Running()) ASSERT_TRUE(Exit());
+      ASSERT_TRUE(Start(nullptr, (flags & kRecording) | kKeepState));
+      break;
+    case kExit: EXPECT_TRUE(Exit()); break;
+    case kEscape:
+      PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+      EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(dialog); }));
+      break;
+    case kTrayRestart:
+      tray.ClearRequests();
+      tray.AnnounceRestart();
+      EXPECT_TRUE(waitFor([&] { return tray.Requests().size() == static_cast<size_t>(step.value); }));
+      for (const std::string& request : tray.Requests()) EXPECT_EQ(0u, request.find("ADD ")) << request;
+      break;
+    case kRefuse: RefuseInRecorder(step.text); break;
+    case kMenuShown: Menu(false); break;
+    case kFocus:
+      EXPECT_EQ(control, harness::FocusOf(dialog));
+      for (HWND button = GetWindow(dialog, GW_CHILD); button; button = GetWindow(button, GW_HWNDNEXT))
+        EXPECT_NE(BS_DEFPUSHBUTTON, GetWindowLongA(button, GWL_STYLE) & 0x0F) << "a default button";
+      break;
+    case kOnPage: EXPECT_EQ(step.value, SendMessageA(PropSheet_GetTabControl(dialog), TCM_GETCURSEL, 0, 0)); break;
+    case kShows:
+      EXPECT_TRUE(waitFor([&] { return harness::WindowText(control) == step.text; })) << harness::WindowText(control);
+      break;
+    case kHotKeyField:
+      EXPECT_TRUE(waitFor([&] { return SendMessageA(control, HKM_GETHOTKEY, 0, 0) == step.value; }))
+          << SendMessageA(control, HKM_GETHOTKEY, 0, 0);
+      break;
+    case kEnabled: EXPECT_EQ(step.value != 0, IsWindowEnabled(control) != FALSE) << step.id; break;
+    case kChecked: EXPECT_EQ(step.value != 0, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED) << step.id; break;
+    case kLabelsFit: EXPECT_EQ(std::vector<std::string>(), harness::ClippedLabels(Page())); break;
+    case kClosed: EXPECT_TRUE(waitFor([&] { return !IsWindow(dialog); })); break;
+    case kNoBox:
+      ASSERT_TRUE(Alive());  // a box would be open by now, its loop having taken the marker
+      EXPECT_EQ(nullptr, harness::WaitForDialog(step.text ? step.text : "Drowsel/Plus", napkey.Pid(), 0));
+      break;
+    case kCount: {
+      ASSERT_TRUE(Alive());
+      const auto count = [&] { return spy->Count(step.id, step.extra, !step.extra); };
+      EXPECT_TRUE(waitFor([&] { return count() >= step.value; }) && count() == step.value) << count();
+      break;
+    }
+    case kTrayIcon:
+      EXPECT_TRUE(waitFor([&] { return tray.Has(step.id) == (step.value != 0); })) << step.id;
+      if (step.text) EXPECT_TRUE(waitFor([&] { return tray.Tip(step.id) == step.text; })) << tray.Tip(step.id);
+      if (step.extra && tray.Has(step.id)) {
+        EXPECT_EQ(main, tray.Icons().at(step.id).owner);
+        EXPECT_EQ(static_cast<UINT>(step.extra), tray.Icons().at(step.id).callback);
+      }
+      break;
+    case kBarShown: EXPECT_TRUE(waitFor([&] { return (IsWindowVisible(main) != FALSE) == (step.value != 0); })); break;
+    case kBarChanged: EXPECT_TRUE(waitFor([&] { return (BarWidth() != widthBefore) == (step.value != 0); })); break;
+    case kOnTop:
+      ASSERT_TRUE(Alive());
+      EXPECT_EQ(step.value != 0, (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+      break;
+    case kMenuItem: {
+      harness::SpiedMenuItem found;
+      for (const harness::SpiedMenuItem& item : Menu())
+        if (item.id == static_cast<UINT>(step.id)) found = item;
+      EXPECT_EQ(step.text, found.text);
+      EXPECT_EQ(step.value != 0, (found.state & MF_GRAYED) != 0);
+      break;
+    }
+    case kSaverFlag:
+      if (napkey.Running()) ASSERT_TRUE(Alive());
+      EXPECT_EQ(step.value != 0, SystemSaverActive());
+      break;
+    case kSaverIni: {
+      char path[MAX_PATH] = "";
+      if (!step.value || !GetShortPathNameA(TestSaverPath().c_str(), path, MAX_PATH))
+        lstrcpynA(path, TestSaverPath().c_str(), MAX_PATH);
+      EXPECT_EQ(step.text ? step.text : path, SaverInSystemIni());
+      break;
+    }
+    case kSaverRan:
+      if (step.value) {
+        ASSERT_TRUE(waitFor([] { return !SaverLog().empty(); })) << "the saver did not start";
+        EXPECT_EQ(TestSaverPath() + " /s", SaverLog()[0]);
+        CloseTestSavers();
+      } else {
+        ASSERT_TRUE(Alive());
+        EXPECT_TRUE(SaverLog().empty());
+      }
+      break;
+    case kExitAsked:
+      EXPECT_TRUE(!step.text || waitFor([] { return !ExitRequests().empty(); }));
+      EXPECT_EQ(step.text ? std::vector<std::string>{step.text} : std::vector<std::string>(), ExitRequests());
+      break;
+    case kEnded: EXPECT_EQ(0u, napkey.WaitExit()); break;
+    case kIni:
+    case kExitIni: {
+      if (napkey.Running()) ASSERT_TRUE(step.op == kExitIni ? Exit() : Alive());
+      const std::string key = step.text;
+      EXPECT_EQ(step.value, IniInt(key.substr(0, key.find('/')).c_str(), key.substr(key.find('/') + 1).c_str())) << key;
+      break;
+    }
+  }
+}
+
+}  // namespace driver

@@ -1,0 +1,108 @@
+// Scenarios as rows: a Windows mode, a napkey.ini and start flags, then steps
+// that act on the running program and check what it shows. Start and exit
+// are implicit; a step's meaning of `id`, `value`, `text` and `extra` is
+// given with its op.
+#ifndef NAPKEY_TESTS_SYSTEM_SCENARIO_H
+#define NAPKEY_TESTS_SYSTEM_SCENARIO_H
+
+#include <vector>
+
+#include "driver.h"
+#include "faketray.h"
+
+namespace driver {
+
+enum Op {
+  // Acting.
+  kPost,        // post message `id` (wParam `value`, lParam `extra`) to the main window
+  kSend,        // the same, sent
+  kCommand,     // the menu command `id`
+  kDialog,      // the program's dialog captioned `text` comes up; later steps act on it
+  kPage,        // the dialog (a property sheet) turns to page `value`, as its tab does
+  kClick,       // click control `id` of the dialog (its page first), or of the bar without a dialog
+  kType,        // empty field `id` and type `text`
+  kKeys,        // tap key `value` `id` times in the focused control
+  kHostKey,     // press `text` (xdotool's name) on the X server into the dialog
+  kCloseBox,    // click the dialog's close box
+  kAnswer,      // press button `id` of the dialog and wait until it is gone
+  kBox,         // a message box whose text starts with `text` comes up (owned by the main window unless a
+                // dialog is open); answered `id` (IDOK when 0); its default button is `value` when not 0
+  kMenuKey,     // Ctrl+Alt+`text` opens the program's menu when `value`; a dead key is proven by the next working one
+  kHotKey,      // Ctrl+Alt+`text` pressed once the program has settled
+  kOpen,        // the menu command `id`, and its dialog captioned `text` comes up; later steps act on it
+  kSelectSaver, // system.ini's saver becomes `text` and the program hears of a settings change
+  kFlagElsewhere, // another program sets the saver flag to `value` and announces it
+  kKill,        // the program is ended without warning after the session's end was asked
+  kRestart,     // exit (unless ended), then start again from the state left
+  kExit,        // the program is closed from its menu and ends with 0
+  kEscape,      // Esc is posted to the dialog, which closes
+  kTrayRestart, // the taskbar is re-created: the shown icons are asked for again, `value` of them
+  kRefuse,      // the exit recorder is told to refuse: `text` is "exit" (the request) or "privilege"
+  // Checking.
+  kOnPage,      // the dialog shows page `value`
+  kShows,       // control `id` of the dialog, or of the bar without a dialog, comes to show `text`
+  kHotKeyField, // hot-key control `id` comes to hold the code `value`
+  kEnabled,     // control `id` is enabled when `value`
+  kChecked,     // control `id` is checked when `value`
+  kLabelsFit,   // every label of the dialog (its page) shows its whole text
+  kClosed,      // the dialog has closed
+  kNoBox,       // once the program has handled everything, it shows no dialog captioned `text` (no message box
+                // when null)
+  kMenuShown,   // the program's menu (opened by an earlier step) is up; it is closed with Esc
+  kFocus,       // control `id` of the dialog has the focus, and no button is the default one
+  kCount,       // the program has received message `id` `value` times (wParam `extra` when not 0), all it was sent
+                // having been handled
+  kTrayIcon,    // tray icon `id` is shown when `value`, with the tip `text` when not null and the callback
+                // message `extra` when not 0
+  kBarShown,    // the bar is visible when `value`
+  kBarChanged,  // the bar's width differs from its width at the start when `value`
+  kOnTop,       // the bar stays above other windows when `value`
+  kMenuItem,    // the program's menu holds item `id` with text `text`, greyed when `value`
+  kSaverFlag,   // the system's saver flag is on when `value` (once the program has handled everything)
+  kSaverIni,    // system.ini names `text` as the saver (when null the test saver, in its short form when `value`)
+  kSaverRan,    // the test saver was started to run full screen when `value`, else nothing was started
+  kExitAsked,   // the exit recorder holds the one request `text`, or none when null
+  kEnded,       // the program ended by itself, with exit code 0
+  kIni,         // napkey.ini has `text` ("Section/Key") = `value` (-9: absent) once the program has handled everything
+  kExitIni,     // after the program exits, napkey.ini has `text` = `value`
+};
+
+struct Step {
+  Op op;
+  int id = 0;
+  int value = 0;
+  const char* text = nullptr;
+  long extra = 0;
+};
+
+struct Scenario {
+  const char* label;
+  const char* modes;  // the Wine modes it runs in, separated by blanks
+  const char* ini;
+  unsigned flags;
+  std::vector<Step> steps;
+};
+
+class ScenarioTest : public SystemTest {
+ protected:
+  std::string Mode() const override { return mode; }
+  // Runs each scenario once in each of its modes.
+  void Run(const std::vector<Scenario>& scenarios);
+
+ private:
+  void RunIn(const Scenario& scenario);
+  void Do(const Step& step);
+  HWND Page() const;
+  HWND Control(int id) const;
+  long BarWidth() const;
+  std::string mode = "win95";
+  unsigned flags = 0;
+  HWND dialog = nullptr;
+  long widthBefore = 0;
+  int workingKeys = 0;
+  harness::FakeTray tray;
+};
+
+}  // namespace driver
+
+#endif
