@@ -1,6 +1,6 @@
 #include "dialogs.h"
 
-#include <cstdio>
+#include <fstream>
 
 namespace harness {
 
@@ -22,15 +22,9 @@ std::string ClassName(HWND window) {
 
 std::vector<std::string> ReadLines(const std::string& path) {
   std::vector<std::string> lines;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return lines;
-  char line[1024];
-  while (std::fgets(line, sizeof line, file)) {
-    std::string text = line;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    lines.push_back(text);
-  }
-  std::fclose(file);
+  std::ifstream file(path);
+  for (std::string line; std::getline(file, line); lines.push_back(line))
+    if (!line.empty() && line.back() == '\r') line.pop_back();
   return lines;
 }
 

@@ -10,12 +10,16 @@
 
 namespace harness {
 
+namespace {
+LONG Read(const LONG& shared) { return *const_cast<const volatile LONG*>(&shared); }
+}  // namespace
+
 MessageSpy::MessageSpy(HWND window) {
-  mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, MSGSPY_SIZE, MSGSPY_MAPPING_NAME);
-  if (mapping) view = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, MSGSPY_SIZE));
+  mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SpyView), MSGSPY_MAPPING_NAME);
+  if (mapping) view = static_cast<SpyView*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(SpyView)));
   if (view) {
-    menusSeen = *reinterpret_cast<volatile LONG*>(view + MSGSPY_MENU_SEQUENCE);
-    *reinterpret_cast<volatile LONG*>(view + MSGSPY_MESSAGE_COUNT) = 0;
+    menusSeen = Read(view->menus);
+    InterlockedExchange(&view->messages, 0);
   }
   // msgspy.dll sits next to the test program.
   char path[MAX_PATH];
@@ -43,11 +47,10 @@ MessageSpy::~MessageSpy() {
 
 bool MessageSpy::WaitForPopup(DWORD timeoutMs, std::vector<SpiedMenuItem>* items) {
   if (!Ok()) return false;
-  volatile LONG* sequence = reinterpret_cast<volatile LONG*>(view + MSGSPY_MENU_SEQUENCE);
-  if (!WaitUntil([&] { return *sequence != menusSeen; }, timeoutMs)) return false;
-  menusSeen = *sequence;
+  if (!WaitUntil([&] { return Read(view->menus) != menusSeen; }, timeoutMs)) return false;
+  menusSeen = Read(view->menus);
   items->clear();
-  const char* line = view + MSGSPY_MENU_TEXT;
+  const char* line = view->menuText;
   while (*line) {
     const char* end = std::strchr(line, '\n');
     if (!end) break;
@@ -64,58 +67,49 @@ bool MessageSpy::WaitForPopup(DWORD timeoutMs, std::vector<SpiedMenuItem>* items
 
 bool MessageSpy::Settle(HWND window) {
   if (!Ok()) return false;
-  volatile LONG* markers = reinterpret_cast<volatile LONG*>(view + MSGSPY_MARKERS);
   for (int round = 0; round < 2; ++round) {
-    const LONG before = *markers;
-    if (!PostMessageA(window, WM_NULL, MSGSPY_MARKER, 0)) return false;
-    if (!WaitUntil([&] { return *markers != before; }, 20000)) return false;
+    const LONG before = Read(view->markers);
+    if (!PostMessageA(window, WM_NULL, kSpyMarker, 0)) return false;
+    if (!WaitUntil([&] { return Read(view->markers) != before; }, 20000)) return false;
   }
   DWORD_PTR result;
   return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
 }
 
 namespace {
-// Posts a request to the watched thread and waits until the counter at
-// `offset` moves on.
-bool Ask(char* view, int offset, HWND window, WPARAM request, LPARAM parameter) {
-  volatile LONG* answers = reinterpret_cast<volatile LONG*>(view + offset);
-  const LONG before = *answers;
-  return PostMessageA(window, WM_NULL, request, parameter) && WaitUntil([&] { return *answers != before; }, 20000);
+// Posts a request to the watched thread and waits until `answers` moves on.
+bool Ask(const LONG& answers, HWND window, WPARAM request, LPARAM parameter) {
+  const LONG before = Read(answers);
+  return PostMessageA(window, WM_NULL, request, parameter) && WaitUntil([&] { return Read(answers) != before; }, 20000);
 }
 }  // namespace
 
 bool MessageSpy::WaitKeySeenDown(HWND window, int virtualKey) {
-  const volatile LONG* answer = reinterpret_cast<volatile LONG*>(view + MSGSPY_KEY_ANSWER);
   for (const DWORD start = GetTickCount(); Ok() && GetTickCount() - start < 20000;)
-    if (!Ask(view, MSGSPY_KEY_ANSWERS, window, MSGSPY_KEY, virtualKey)) return false;
-    else if (*answer == virtualKey * 2 + 1) return true;
+    if (!Ask(view->keyAnswers, window, kSpyKey, virtualKey)) return false;
+    else if (Read(view->keyAnswer) == virtualKey * 2 + 1) return true;
   return false;
 }
 
 bool MessageSpy::RunTimer(HWND window, UINT milliseconds) {
-  return Ok() && Ask(view, MSGSPY_TIMERS, window, MSGSPY_TIMER, milliseconds);
+  return Ok() && Ask(view->timers, window, kSpyTimer, milliseconds);
 }
 
-bool MessageSpy::ResizeBurst(HWND window, int times) {
-  return Ok() && Ask(view, MSGSPY_RESIZES, window, MSGSPY_RESIZE, times);
-}
+bool MessageSpy::ResizeBurst(HWND window, int times) { return Ok() && Ask(view->resizes, window, kSpyResize, times); }
 
-LONG MessageSpy::MouseMoves() const {
-  return view ? *reinterpret_cast<volatile LONG*>(view + MSGSPY_MOUSE_MOVES) : 0;
-}
+LONG MessageSpy::MouseMoves() const { return view ? Read(view->mouseMoves) : 0; }
 
 int MessageSpy::Count(UINT message, UINT wParam, bool anyWParam) const {
   if (!view) return 0;
-  LONG seen = *reinterpret_cast<volatile LONG*>(view + MSGSPY_MESSAGE_COUNT);
+  LONG seen = Read(view->messages);
   // A count past what was kept would make every later check of it meaningless.
-  if (seen > MSGSPY_MAX_MESSAGES) {
-    ADD_FAILURE() << "message spy overflowed: " << seen << " messages, " << MSGSPY_MAX_MESSAGES << " kept";
-    seen = MSGSPY_MAX_MESSAGES;
+  if (seen > kSpyMaxMessages) {
+    ADD_FAILURE() << "message spy overflowed: " << seen << " messages, " << kSpyMaxMessages << " kept";
+    seen = kSpyMaxMessages;
   }
-  const UINT* stored = reinterpret_cast<const UINT*>(view + MSGSPY_MESSAGES);
   int count = 0;
   for (LONG i = 0; i < seen; ++i)
-    if (stored[2 * i] == message && (anyWParam || stored[2 * i + 1] == wParam)) ++count;
+    if (view->seen[i][0] == message && (anyWParam || view->seen[i][1] == wParam)) ++count;
   return count;
 }
 

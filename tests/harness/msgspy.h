@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+struct SpyView;  // msgspy_shared.h
+
 namespace harness {
 
 struct SpiedMenuItem {
@@ -46,7 +48,7 @@ class MessageSpy {
   HMODULE module = nullptr;
   HHOOK hooks[2] = {nullptr, nullptr};
   HANDLE mapping = nullptr;
-  char* view = nullptr;
+  ::SpyView* view = nullptr;
   LONG menusSeen = 0;
 };
 

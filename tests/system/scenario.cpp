@@ -2,20 +2,18 @@
 
 #include <commctrl.h>
 
+#include <sstream>
+
 #include "input.h"
 
 namespace driver {
 
 void ScenarioTest::Run(const std::vector<Scenario>& scenarios) {
-  for (const Scenario& scenario : scenarios) {
-    std::string modes = std::string(scenario.modes) + " ";
-    for (size_t end; (end = modes.find(' ')) != std::string::npos; modes.erase(0, end + 1))
-      if (end) {
-        mode = modes.substr(0, end);
-        SCOPED_TRACE(std::string(scenario.label) + " (" + mode + ")");
-        RunIn(scenario);
-      }
-  }
+  for (const Scenario& scenario : scenarios)
+    for (std::istringstream modes(scenario.modes); modes >> mode;) {
+      SCOPED_TRACE(std::string(scenario.label) + " (" + mode + ")");
+      RunIn(scenario);
+    }
 }
 
 void ScenarioTest::RunIn(const Scenario& scenario) {

@@ -12,8 +12,7 @@
 
 namespace driver {
 
-enum Op {
-  // Acting.
+enum Op {  // acting, then checking
   kPost,        // post message `id` (wParam `value`, lParam `extra`) to the main window
   kSend,        // the same, sent
   kCommand,     // the menu command `id`
@@ -38,7 +37,6 @@ enum Op {
   kEscape,      // Esc is posted to the dialog, which closes
   kTrayRestart, // the taskbar is re-created: the shown icons are asked for again, `value` of them
   kRefuse,      // the exit recorder is told to refuse: `text` is "exit" (the request) or "privilege"
-  // Checking.
   kOnPage,      // the dialog shows page `value`
   kShows,       // control `id` of the dialog, or of the bar without a dialog, comes to show `text`
   kHotKeyField, // hot-key control `id` comes to hold the code `value`
