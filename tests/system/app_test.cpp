@@ -155,79 +155,41 @@ TEST_F(StartAndMenu, Scenarios) {
 INSTANTIATE_TEST_SUITE_P(Windows, Startup, ::testing::Values("win95", "nt40", "win10", "win31", "nt351"));
 
 // Message boxes the program shows: what starts them, what they say, and
-// whether the program goes on after the answer.
-struct BoxCase {
-  const char* label;
-  const char* modes;  // Wine modes it runs in
-  const char* ini;
-  unsigned flags;
-  const char* refuse;  // what the exit recorder refuses, or null
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-  const char* caption;
-  const char* text;  // the box's text starts with this
-  const char* also;  // and holds this, when not null
-  int defaultButton;
-  int answer;
-  bool ends;
-};
-
-const char kNoSaverText[] = "No screen saver is selected.  Use \"Screen Saver Properties\" or ";
-const BoxCase kBoxes[] = {
-    {"close-no", "win95 nt40 win10 win31 nt351", nullptr, 0, nullptr, WM_SYSCOMMAND, SC_CLOSE, 0, "Drowsel/Plus",
-     "Are you sure you want to exit Drowsel/Plus?", nullptr, IDNO, IDNO, false},
-    {"close-yes", "win95", nullptr, 0, nullptr, WM_SYSCOMMAND, SC_CLOSE, 0, "Drowsel/Plus",
-     "Are you sure you want to exit Drowsel/Plus?", nullptr, IDNO, IDYES, true},
-    {"run-without-saver", "win95 nt40 win10", nullptr, 0, nullptr, WM_NAPKEY_START_SAVER, 0, 0, "Run screen saver",
-     kNoSaverText, "or change Display Properties to select a screen saver.", 0, IDOK, false},
-    {"run-without-saver-old-shell", "win31 nt351", nullptr, 0, nullptr, WM_NAPKEY_START_SAVER, 0, 0,
-     "Run screen saver", kNoSaverText, "or Control Panel / Desktop to select a screen saver.", 0, IDOK, false},
-    {"run-missing-saver", "win95 win31", nullptr, kMissingSaver, nullptr, WM_NAPKEY_START_SAVER, 0, 0, "Drowsel/Plus",
-     "Program Error:  Cannot Run screen saver.\n\nPlease report", "CreateProcess failed; error # 2:\n", 0, IDOK,
-     false},
-    {"unreadable-options", "win10", nullptr, 0, nullptr, WM_NAPKEY_APPLY_OPTIONS, 0, 16, "Drowsel/Plus",
-     "Program Error:  Invalid options applied -- bad pointer.\n\nPlease report", nullptr, 0, IDOK, false},
-    {"shutdown-without-privilege", "nt40 win10", "[Fast Exit]\r\nFastExitOpt=4\r\n", kRecording, "privilege",
-     WM_NAPKEY_FAST_EXIT, 0, 0, "Drowsel/Plus", "Could not obtain privilege to shut down Windows NT", nullptr, 0,
-     IDOK, false},
-    {"restart-without-naprst16", "win95", "[Fast Exit]\r\nFastExitOpt=1\r\n", kRecording, nullptr,
-     WM_NAPKEY_FAST_EXIT, 0, 0, "Cannot Restart Windows 95", "Auxiliary file NAPRST16.EXE not found.", nullptr, 0,
-     IDOK, false},
-    {"dos-without-pif", "win95", "[Fast Exit]\r\nFastExitOpt=5\r\n", kRecording, nullptr, WM_NAPKEY_FAST_EXIT, 0, 0,
-     "Drowsel/Plus", "Prior to using this program to Exit To DOS, you must have done so at least once before",
-     "typing \"exit\" (without the quotation marks)", 0, IDOK, false},
-};
-
-class Boxes : public ModeTest {};
-
-TEST_P(Boxes, ShowTheirTextAndTheProgramGoesOnAsAnswered) {
-  for (const BoxCase& c : kBoxes) {
-    if (!std::strstr(c.modes, GetParam())) continue;
-    SCOPED_TRACE(c.label);
-    ASSERT_TRUE(Start(c.ini, c.flags));
-    if (c.refuse) RefuseInRecorder(c.refuse);
-    Post(c.message, c.wParam, c.lParam);
-    const harness::MessageBoxInfo box = Box(c.caption);
-    ASSERT_TRUE(box.window);
-    EXPECT_EQ(0u, box.text.find(c.text)) << box.text;
-    if (c.also) EXPECT_NE(std::string::npos, box.text.find(c.also)) << box.text;
-    if (c.defaultButton) EXPECT_EQ(c.defaultButton, box.defaultButton);
-    EXPECT_EQ(main, box.owner);
-    EXPECT_TRUE(box.hasIcon);
-    Answer(box.window, c.answer);
-    if (c.ends) {
-      EXPECT_EQ(0u, napkey.WaitExit());
-      EXPECT_EQ(1, IniInt("ButtonBar", "Show")) << "settings saved on the way out";
-    } else {
-      EXPECT_TRUE(Alive());
-      EXPECT_TRUE(Exit());
-    }
-    EXPECT_TRUE(ExitRequests().empty());
-  }
+// whether the program goes on after the answer (settings saved on the way out).
+TEST_F(StartAndMenu, MessageBoxes) {
+  const char kExit[] = "Are you sure you want to exit Drowsel/Plus?";
+#define NO_SAVER "No screen saver is selected.  Use \"Screen Saver Properties\" "
+  const char kReport[] = "Program Error:  Cannot Run screen saver.\n\nPlease report*CreateProcess failed; error # 2:\n";
+  const Step kClose = {kPost, WM_SYSCOMMAND, SC_CLOSE};
+  Run({
+      {"close, no", "win95 nt40 win10 win31 nt351", nullptr, 0, {kClose, {kBox, IDNO, IDNO, kExit}}},
+      {"close, yes", "win95", nullptr, 0,
+       {kClose, {kBox, IDYES, IDNO, kExit}, {kEnded}, {kExitIni, 0, 1, "ButtonBar/Show"}}},
+      {"run without a saver", "win95 nt40 win10", nullptr, 0,
+       {{kPost, WM_NAPKEY_START_SAVER},
+        {kBox, 0, 0, NO_SAVER "or change Display Properties to select a screen saver.", 0,
+         "Run screen saver"}}},
+      {"run without a saver, old shells", "win31 nt351", nullptr, 0,
+       {{kPost, WM_NAPKEY_START_SAVER},
+        {kBox, 0, 0, NO_SAVER "or Control Panel / Desktop to select a screen saver.", 0,
+         "Run screen saver"}}},
+      {"run a missing saver", "win95 win31", nullptr, kMissingSaver, {{kPost, WM_NAPKEY_START_SAVER}, {kBox, 0, 0, kReport}}},
+      {"unreadable options", "win10", nullptr, 0,
+       {{kPost, WM_NAPKEY_APPLY_OPTIONS, 0, nullptr, 16},
+        {kBox, 0, 0, "Program Error:  Invalid options applied -- bad pointer.\n\nPlease report"}}},
+      {"shut down without the privilege", "nt40 win10", "[Fast Exit]\r\nFastExitOpt=4\r\n", kRecording,
+       {{kRefuse, 0, 0, "privilege"}, {kPost, WM_NAPKEY_FAST_EXIT},
+        {kBox, 0, 0, "Could not obtain privilege to shut down Windows NT"}, {kExitAsked}}},
+      {"restart without NAPRST16.EXE", "win95", "[Fast Exit]\r\nFastExitOpt=1\r\n", kRecording,
+       {{kPost, WM_NAPKEY_FAST_EXIT}, {kBox, 0, 0, "Auxiliary file NAPRST16.EXE not found.", 0, "Cannot Restart Windows 95"},
+        {kExitAsked}}},
+      {"DOS without its PIF", "win95", "[Fast Exit]\r\nFastExitOpt=5\r\n", kRecording,
+       {{kPost, WM_NAPKEY_FAST_EXIT},
+        {kBox, 0, 0, "Prior to using this program to Exit To DOS, you must have done so at least once before*typing "
+                     "\"exit\" (without the quotation marks)"},
+        {kExitAsked}}},
+  });
 }
-
-INSTANTIATE_TEST_SUITE_P(Windows, Boxes, ::testing::Values("win95", "nt40", "win10", "win31", "nt351"));
 
 // One word on the command line: the program acts and ends with 0, without a
 // window of its own, with and without a running instance.
@@ -290,43 +252,6 @@ TEST_F(CommandLine, KeywordsWithoutAnInstance) {
   EXPECT_FALSE(IniHas("Drowsel", "DisableOnStart")) << "a command line is not a start of the program";
 }
 
-TEST_F(CommandLine, RunningInstanceIsToldToToggleOnlyWhenNeeded) {
-  ASSERT_TRUE(Start());
-  const struct {
-    const char* word;
-    int toggles;
-    bool active;
-    const char* button;
-  } kSteps[] = {{"on", 0, true, "Disable screen saver"},
-                {"OFF", 1, false, "Enable screen saver"},
-                {"off", 1, false, "Enable screen saver"},
-                {"On", 2, true, "Disable screen saver"}};
-  for (const auto& step : kSteps) {
-    bool help = true;
-    EXPECT_EQ(0u, RunCommand(step.word, &help)) << step.word;
-    EXPECT_FALSE(help);
-    ASSERT_TRUE(Alive());
-    EXPECT_EQ(step.toggles, Count(WM_NAPKEY_TOGGLE_SAVER)) << step.word;
-    EXPECT_EQ(step.active, SystemSaverActive()) << step.word;
-    EXPECT_EQ(step.button, harness::WindowText(Button(IDC_BAR_TOGGLE))) << "the bar follows";
-  }
-  ASSERT_TRUE(Exit());
-  EXPECT_EQ(0, IniInt("Drowsel", "DisableOnStart")) << "the instance's own record followed";
-}
-
-// Another program disables the saver while the instance believes it enabled:
-// "on" still ends enabled.
-TEST_F(CommandLine, OnReachesEnabledWhateverTheInstanceLastKnew) {
-  ASSERT_TRUE(Start(nullptr, kWithSaver));
-  AnotherProgramSetsSaverFlag(false);
-  ASSERT_FALSE(SystemSaverActive());
-  EXPECT_EQ(0u, RunCommand("on"));
-  ASSERT_TRUE(Alive());
-  EXPECT_TRUE(SystemSaverActive());
-  EXPECT_EQ("Disable screen saver", harness::WindowText(Button(IDC_BAR_TOGGLE)));
-  EXPECT_TRUE(Exit());
-}
-
 // Ten copies started at once, "off" and "on" in turn, leave the instance and
 // the system agreeing, and the word given last, alone, wins.
 TEST_F(CommandLine, SimultaneousOnAndOffLeaveTheInstanceAndTheSystemAgreeing) {
@@ -362,13 +287,22 @@ TEST_F(CommandLine, NowWithoutAnInstanceAsksTheDesktop) {
       << "SC_SCREENSAVE was not sent to the desktop window";
 }
 
-TEST_F(CommandLine, NowWithAnInstanceOnWindows95RunsTheSelectedSaver) {
-  ASSERT_TRUE(Start(nullptr, kWithSaver));
-  EXPECT_EQ(0u, RunCommand("now"));
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_START_SAVER, 1));
-  ASSERT_TRUE(harness::WaitUntil([] { return !SaverLog().empty(); }, 20000)) << "the saver did not start";
-  EXPECT_EQ(TestSaverPath() + " /s", SaverLog()[0]);
-  EXPECT_TRUE(Exit());
+TEST_F(StartAndMenu, CommandLineWithAnInstance) {
+  const char kDisable[] = "Disable screen saver", kEnable[] = "Enable screen saver";
+  Run({
+      {"the instance is told to toggle only when needed, and keeps its record", "win95", nullptr, 0,
+       {{kRun, 0, 0, "on"}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 0}, {kSaverFlag, 0, 1}, {kShows, IDC_BAR_TOGGLE, 0, kDisable},
+        {kRun, 0, 0, "OFF"}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 1}, {kSaverFlag, 0, 0},
+        {kShows, IDC_BAR_TOGGLE, 0, kEnable}, {kRun, 0, 0, "off"}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 1},
+        {kSaverFlag, 0, 0}, {kRun, 0, 0, "On"}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 2}, {kSaverFlag, 0, 1},
+        {kShows, IDC_BAR_TOGGLE, 0, kDisable}, {kExitIni, 0, 0, "Drowsel/DisableOnStart"}}},
+      // Another program disabled it while the instance believed it enabled.
+      {"on ends enabled whatever the instance last knew", "win95", nullptr, kWithSaver,
+       {{kFlagElsewhere, 0, 0}, {kSaverFlag, 0, 0}, {kRun, 0, 0, "on"}, {kSaverFlag, 0, 1},
+        {kShows, IDC_BAR_TOGGLE, 0, kDisable}}},
+      {"now, on Windows 95, runs the selected saver", "win95", nullptr, kWithSaver,
+       {{kRun, 0, 0, "now"}, {kCount, WM_NAPKEY_START_SAVER, 1}, {kSaverRan, 0, 1}}},
+  });
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The Button Bar of the real program, driven with real mouse and keyboard input.
-#include "driver.h"
 #include "input.h"
+#include "scenario.h"
 
 #include <shellapi.h>
 
@@ -116,32 +116,17 @@ TEST_F(ButtonBar, BorderZeroPaintsNoFrame) {
   }
 }
 
-TEST_F(ButtonBar, EachButtonRunsItsCommand) {
-  ASSERT_TRUE(Start(nullptr, kWithSaver | kRecording));
-  Click(Button(IDC_BAR_TOGGLE));
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_TOGGLE_SAVER, 1));
-  ASSERT_TRUE(Alive());
-  EXPECT_FALSE(SystemSaverActive());
-  EXPECT_EQ("Enable screen saver", harness::WindowText(Button(IDC_BAR_TOGGLE)));
-  // A second click a few pixels away cannot merge into a double click.
-  Click(Button(IDC_BAR_TOGGLE), 6);
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_TOGGLE_SAVER, 2));
-  ASSERT_TRUE(Alive());
-  EXPECT_TRUE(SystemSaverActive());
-  EXPECT_EQ("Disable screen saver", harness::WindowText(Button(IDC_BAR_TOGGLE)));
+class BarButtons : public ScenarioTest {};
 
-  Click(Button(IDC_BAR_START));
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_START_SAVER, 1));
-  EXPECT_TRUE(harness::WaitUntil([] { return !SaverLog().empty(); }, 20000)) << "the saver did not start";
-  CloseTestSavers();
-
-  Click(Button(IDC_BAR_PROPERTIES));
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_SAVER_PROPERTIES, 1));
-  Answer(Dialog("Screen Saver Properties"), IDCANCEL);
-  Click(Button(IDC_BAR_FAST_EXIT));
-  EXPECT_TRUE(WaitCount(WM_NAPKEY_FAST_EXIT, 1));
-  Answer(Dialog("Get Out Of Windows NOW!"), IDCANCEL);
-  EXPECT_TRUE(Exit());
+// A second click a few pixels away cannot merge into a double click.
+TEST_F(BarButtons, EachRunsItsCommand) {
+  Run({{"each button runs its command", "win95", nullptr, kWithSaver | kRecording,
+        {{kClick, IDC_BAR_TOGGLE}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 1}, {kSaverFlag, 0, 0},
+         {kShows, IDC_BAR_TOGGLE, 0, "Enable screen saver"}, {kClick, IDC_BAR_TOGGLE, 6},
+         {kCount, WM_NAPKEY_TOGGLE_SAVER, 2}, {kSaverFlag, 0, 1}, {kShows, IDC_BAR_TOGGLE, 0, "Disable screen saver"},
+         {kClick, IDC_BAR_START}, {kCount, WM_NAPKEY_START_SAVER, 1}, {kSaverRan, 0, 1}, {kClick, IDC_BAR_PROPERTIES},
+         {kDialog, 0, 0, "Screen Saver Properties"}, {kAnswer, IDCANCEL}, {kClick, IDC_BAR_FAST_EXIT},
+         {kDialog, 0, 0, "Get Out Of Windows NOW!"}, {kAnswer, IDCANCEL}, {kCount, WM_NAPKEY_FAST_EXIT, 1}}}});
 }
 
 TEST_F(ButtonBar, SecondaryClickOnAButtonOpensTheMenuWithoutPressingIt) {

@@ -1,7 +1,7 @@
-// Scenarios as rows: a Windows mode, a napkey.ini and start flags, then steps
+// Scenarios as rows: Windows modes, a napkey.ini and start flags, then steps
 // that act on the running program and check what it shows. Start and exit
-// are implicit; a step's meaning of `id`, `value`, `text` and `extra` is
-// given with its op.
+// are implicit; each op gives the meaning of `id`, `value`, `text`, `extra`.
+// A check is made once the running program has handled all sent before.
 #ifndef NAPKEY_TESTS_SYSTEM_SCENARIO_H
 #define NAPKEY_TESTS_SYSTEM_SCENARIO_H
 
@@ -12,31 +12,36 @@
 
 namespace driver {
 
-enum Op {  // acting, then checking
+enum Op {  // acting and waiting first
   kPost,        // post message `id` (wParam `value`, lParam `extra`) to the main window
   kSend,        // the same, sent
   kCommand,     // the menu command `id`
   kDialog,      // the program's dialog captioned `text` comes up; later steps act on it
   kPage,        // the dialog (a property sheet) turns to page `value`, as its tab does
-  kClick,       // click control `id` of the dialog (its page first), or of the bar without a dialog
+  kClick,       // click control `id` of the open dialog (its page first), else of the bar, `value` pixels right
+                // of its centre
   kType,        // empty field `id` and type `text`
   kKeys,        // tap key `value` `id` times in the focused control
   kHostKey,     // press `text` (xdotool's name) on the X server into the dialog
   kCloseBox,    // click the dialog's close box
-  kAnswer,      // press button `id` of the dialog and wait until it is gone
-  kBox,         // a message box whose text starts with `text` comes up (owned by the main window unless a
-                // dialog is open); answered `id` (IDOK when 0); its default button is `value` when not 0
+  kAnswer,      // press button `id` of the dialog and wait until it is gone; later steps act on the bar
+  kBox,         // a message box captioned `caption` ("Drowsel/Plus" when null) with an icon comes up, owned by the
+                // main window unless a dialog is open; its text starts with `text`, where "*" stands for any run
+                // of characters; its default button is `value` when not 0; it is answered `id` (IDOK when 0)
   kMenuKey,     // Ctrl+Alt+`text` opens the program's menu when `value`; a dead key is proven by the next working one
   kHotKey,      // Ctrl+Alt+`text` pressed once the program has settled
   kOpen,        // the menu command `id`, and its dialog captioned `text` comes up; later steps act on it
   kSelectSaver, // system.ini's saver becomes `text` and the program hears of a settings change
   kFlagElsewhere, // another program sets the saver flag to `value` and announces it
-  kKill,        // the program is ended without warning after the session's end was asked
+  kRun,         // napkey.exe `text` runs to its end with 0, showing no help box
   kRestart,     // exit (unless ended), then start again from the state left
   kExit,        // the program is closed from its menu and ends with 0
   kEscape,      // Esc is posted to the dialog, which closes
   kTrayRestart, // the taskbar is re-created: the shown icons are asked for again, `value` of them
   kRefuse,      // the exit recorder is told to refuse: `text` is "exit" (the request) or "privilege"
+  kMenuShown,   // the program's menu (opened by an earlier step) is up; it is closed with Esc
+  kEnded,       // the program ended by itself, with exit code 0
+  // The checks.
   kOnPage,      // the dialog shows page `value`
   kShows,       // control `id` of the dialog, or of the bar without a dialog, comes to show `text`
   kHotKeyField, // hot-key control `id` comes to hold the code `value`
@@ -44,24 +49,20 @@ enum Op {  // acting, then checking
   kChecked,     // control `id` is checked when `value`
   kLabelsFit,   // every label of the dialog (its page) shows its whole text
   kClosed,      // the dialog has closed
-  kNoBox,       // once the program has handled everything, it shows no dialog captioned `text` (no message box
-                // when null)
-  kMenuShown,   // the program's menu (opened by an earlier step) is up; it is closed with Esc
+  kNoBox,       // the program shows no dialog captioned `text` (no message box when null)
   kFocus,       // control `id` of the dialog has the focus, and no button is the default one
-  kCount,       // the program has received message `id` `value` times (wParam `extra` when not 0), all it was sent
-                // having been handled
+  kCount,       // the program has received message `id` `value` times (wParam `extra` when not 0)
   kTrayIcon,    // tray icon `id` is shown when `value`, with the tip `text` when not null and the callback
                 // message `extra` when not 0
   kBarShown,    // the bar is visible when `value`
   kBarChanged,  // the bar's width differs from its width at the start when `value`
   kOnTop,       // the bar stays above other windows when `value`
   kMenuItem,    // the program's menu holds item `id` with text `text`, greyed when `value`
-  kSaverFlag,   // the system's saver flag is on when `value` (once the program has handled everything)
+  kSaverFlag,   // the system's saver flag is on when `value`
   kSaverIni,    // system.ini names `text` as the saver (when null the test saver, in its short form when `value`)
   kSaverRan,    // the test saver was started to run full screen when `value`, else nothing was started
   kExitAsked,   // the exit recorder holds the one request `text`, or none when null
-  kEnded,       // the program ended by itself, with exit code 0
-  kIni,         // napkey.ini has `text` ("Section/Key") = `value` (-9: absent) once the program has handled everything
+  kIni,         // napkey.ini has `text` ("Section/Key") = `value` (-9: absent)
   kExitIni,     // after the program exits, napkey.ini has `text` = `value`
 };
 
@@ -71,6 +72,7 @@ struct Step {
   int value = 0;
   const char* text = nullptr;
   long extra = 0;
+  const char* caption = nullptr;
 };
 
 struct Scenario {
