@@ -119,8 +119,12 @@ TEST_F(ButtonBar, BorderZeroPaintsNoFrame) {
 class BarButtons : public ScenarioTest {};
 
 // A second click a few pixels away cannot merge into a double click.
-TEST_F(BarButtons, EachRunsItsCommand) {
-  Run({{"each button runs its command", "win95", nullptr, kWithSaver | kRecording,
+TEST_F(BarButtons, Scenarios) {
+  Run({{"full-screen programs push the bar down; On Top is an option", "win95", nullptr, 0,
+        {{kOnTop, 0, 1}, {kSend, WM_NAPKEY_APPBAR, ABN_FULLSCREENAPP, nullptr, 1}, {kOnTop, 0, 0},
+         {kSend, WM_NAPKEY_APPBAR, ABN_FULLSCREENAPP, nullptr, 0}, {kOnTop, 0, 1}, {kSend, WM_COMMAND, IDM_TOGGLE_ON_TOP},
+         {kOnTop, 0, 0}, {kExitIni, 0, 0, "ButtonBar/OnTop"}}},
+       {"each button runs its command", "win95", nullptr, kWithSaver | kRecording,
         {{kClick, IDC_BAR_TOGGLE}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 1}, {kSaverFlag, 0, 0},
          {kShows, IDC_BAR_TOGGLE, 0, "Enable screen saver"}, {kClick, IDC_BAR_TOGGLE, 6},
          {kCount, WM_NAPKEY_TOGGLE_SAVER, 2}, {kSaverFlag, 0, 1}, {kShows, IDC_BAR_TOGGLE, 0, "Disable screen saver"},
@@ -268,19 +272,6 @@ TEST_F(ButtonBar, NoTooltipsWhenSwitchedOff) {
   ASSERT_TRUE(Alive());
   EXPECT_TRUE(harness::Windows(0, "QRT_Tooltip", true).empty());
   EXPECT_TRUE(Exit());
-}
-
-TEST_F(ButtonBar, FullScreenProgramsPushTheBarDownAndOnTopIsAnOption) {
-  ASSERT_TRUE(Start());
-  ASSERT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  Send(WM_NAPKEY_APPBAR, ABN_FULLSCREENAPP, 1);
-  EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) << "below a full-screen program";
-  Send(WM_NAPKEY_APPBAR, ABN_FULLSCREENAPP, 0);
-  EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) << "back on top when it closes";
-  Send(WM_COMMAND, IDM_TOGGLE_ON_TOP);
-  EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  ASSERT_TRUE(Exit());
-  EXPECT_EQ(0, IniInt("ButtonBar", "OnTop"));
 }
 
 }  // namespace
