@@ -81,22 +81,6 @@ TEST_P(Startup, DamagedSettingsFilesLoadToAValidStateAndExitWritesACleanOne) {
   }
 }
 
-TEST_P(Startup, SecondStartShowsAlreadyRunningOwnedByTheFirst) {
-  ASSERT_TRUE(Start());
-  Napkey second;
-  ASSERT_TRUE(second.Start());
-  HWND box = harness::WaitForDialog("Drowsel/Plus", second.Pid(), 20000);
-  ASSERT_TRUE(box) << "no message box from the second instance";
-  const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
-  EXPECT_EQ("Drowsel/Plus is already running!", info.text);
-  EXPECT_EQ(main, info.owner);
-  harness::PressButton(box, IDOK);
-  EXPECT_EQ(0u, second.WaitExit());
-  EXPECT_EQ(1u, harness::Windows(0, kMainWindowClass, true).size()) << "the second process made no main window";
-  EXPECT_TRUE(Alive());
-  EXPECT_TRUE(Exit());
-}
-
 // Started from deep folders, up to the longest path a program can be started
 // from: the help file is named beside the program. (A path that does not fit
 // gives the bare name, which the help system searches for: see the native
@@ -217,11 +201,19 @@ TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
       CloseHandle(slowStart);
     }
     int ended = 0;
+    std::vector<HWND> answered;
     ASSERT_TRUE(harness::WaitUntil([&] {
       ended = 0;
       for (auto& copy : copies) {
         if (!copy->Running()) ++ended;
-        else if (HWND box = harness::WaitForDialog("Drowsel/Plus", copy->Pid(), 0)) harness::PressButton(box, IDOK);
+        else if (HWND box = harness::WaitForDialog("Drowsel/Plus", copy->Pid(), 0)) {
+          if (std::find(answered.begin(), answered.end(), box) != answered.end()) continue;  // may be going
+          const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
+          EXPECT_EQ("Drowsel/Plus is already running!", info.text);
+          EXPECT_EQ(harness::FirstWindow(0, kMainWindowClass, true), info.owner);
+          harness::PressButton(box, IDOK);
+          answered.push_back(box);
+        }
       }
       return ended == 9;
     }, 60000)) << ended << " ended";
