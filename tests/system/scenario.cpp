@@ -141,6 +141,9 @@ void ScenarioTest::Do(const Step& step) {
       for (const std::string& request : tray.Requests()) EXPECT_EQ(0u, request.find("ADD ")) << request;
       break;
     case kRefuse: RefuseInRecorder(step.text); break;
+    case kMark: mark = GetTickCount(); break;
+    case kWaitPast: waitFor([&] { return GetTickCount() - mark > GetDoubleClickTime(); }); break;
+    case kSinceMark: EXPECT_GE(GetTickCount() - mark, GetDoubleClickTime() - 20); break;
     case kMenuShown: Menu(false); break;
     case kFocus:
       EXPECT_EQ(control, harness::FocusOf(dialog));

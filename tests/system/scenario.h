@@ -39,12 +39,15 @@ enum Op {  // acting and waiting first
   kEscape,      // Esc is posted to the dialog, which closes
   kTrayRestart, // the taskbar is re-created: the shown icons are asked for again, `value` of them
   kRefuse,      // the exit recorder is told to refuse: `text` is "exit" (the request) or "privilege"
+  kMark,        // the time is noted
+  kWaitPast,    // waits until the double-click time has passed since the mark
   kMenuShown,   // the program's menu (opened by an earlier step) is up; it is closed with Esc
   kEnded,       // the program ended by itself, with exit code 0
   // The checks.
   kOnPage,      // the dialog shows page `value`
   kShows,       // control `id` of the dialog, or of the bar without a dialog, comes to show `text`
   kHotKeyField, // hot-key control `id` comes to hold the code `value`
+  kSinceMark,   // at least the double-click time (less 20 ms) has passed since the mark
   kEnabled,     // control `id` is enabled when `value`
   kChecked,     // control `id` is checked when `value`
   kLabelsFit,   // every label of the dialog (its page) shows its whole text
@@ -100,6 +103,7 @@ class ScenarioTest : public SystemTest {
   HWND dialog = nullptr;
   long widthBefore = 0;
   int workingKeys = 0;
+  DWORD mark = 0;
   harness::FakeTray tray;
 };
 
