@@ -77,6 +77,12 @@ void ScenarioTest::Do(const Step& step) {
       ASSERT_TRUE(Alive());
       break;
     case kClick: Click(control, step.value); break;
+    case kRightClick: {
+      const POINT at = harness::CentreOf(control);
+      harness::MouseMoveTo(at.x, at.y);
+      for (bool down : {true, false}) harness::MouseButton(true, down);
+      break;
+    }
     case kType:
       Click(control);
       for (int i = 0; i < 13; ++i) harness::KeyTap(i ? VK_BACK : VK_END);

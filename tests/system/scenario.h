@@ -20,6 +20,7 @@ enum Op {  // acting and waiting first
   kPage,        // the dialog (a property sheet) turns to page `value`, as its tab does
   kClick,       // click control `id` of the open dialog (its page first), else of the bar, `value` pixels right
                 // of its centre
+  kRightClick,  // the right button goes down and up on control `id` (as kClick)
   kType,        // empty field `id` and type `text`
   kKeys,        // tap key `value` `id` times in the focused control
   kHostKey,     // press `text` (xdotool's name) on the X server into the dialog
