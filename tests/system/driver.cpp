@@ -153,11 +153,11 @@ int RunningProcesses(const char* exeName) {
   return count;
 }
 
-bool IniHas(const char* section, const char* key) { return IniInt(section, key) != -9; }
-
-int IniInt(const char* section, const char* key) {
+int IniInt(const std::string& key) {
   ForgetCached(IniPath().c_str());
-  return static_cast<int>(GetPrivateProfileIntA(section, key, -9, IniPath().c_str()));
+  const size_t slash = key.find('/');
+  return static_cast<int>(GetPrivateProfileIntA(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str(), -9,
+                                                IniPath().c_str()));
 }
 
 bool SystemSaverActive() {

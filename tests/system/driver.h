@@ -43,8 +43,8 @@ int LevelOf(const std::string& mode);
 // start recorded unless `firstStart`, no saver selected, the flag enabled.
 void ResetSystem(const char* mode, const char* iniContents = nullptr, bool firstStart = false);
 
-bool IniHas(const char* section, const char* key);
-int IniInt(const char* section, const char* key);  // -9 when absent
+int IniInt(const std::string& key);  // "Section/Key"; -9 when absent
+inline bool IniHas(const std::string& key) { return IniInt(key) != -9; }
 
 // The saver flag as a new process sees it (Wine caches it per process).
 bool SystemSaverActive();

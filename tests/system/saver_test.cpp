@@ -33,12 +33,6 @@ TEST_F(SaverAndFastExit, Scenarios) {
         {kSaverIni, 0, 0, "(none)"}, {kSaverFlag, 0, 0}, {kExit}, {kSaverFlag, 0, 0}}},
       {"(None) chosen elsewhere while enabled asks nothing", "win95 nt40 win10 win31", nullptr, kWithSaver,
        {{kSelectSaver, 0, 0, "(None)"}, {kNoBox}}},
-      {"run now starts the selected saver", "win95 win31", nullptr, kWithSaver,
-       {{kSend, WM_NAPKEY_START_SAVER}, {kCount, WM_SYSCOMMAND, 0, nullptr, SC_SCREENSAVE}, {kSaverRan, 0, 1}}},
-      // Windows NT starts its own configured saver: the program asks the
-      // system (the mouse rests on this display) and starts no process.
-      {"run now asks Windows NT", "nt40 win10", nullptr, kWithSaver,
-       {{kSend, WM_NAPKEY_START_SAVER}, {kCount, WM_SYSCOMMAND, 1, nullptr, SC_SCREENSAVE}, {kSaverRan, 0, 0}}},
       {"the exit choice on Windows 95: every way out, none the default; settings saved when cancelled", "win95",
        nullptr, kRecording,
        {kFastExitChoice[0], kFastExitChoice[1], {kEnabled, IDC_FAST_EXIT_RESTART95, 1}, {kEnabled, IDC_FAST_EXIT_DOS, 1},
@@ -57,13 +51,8 @@ TEST_F(SaverAndFastExit, Scenarios) {
       {"log off from the choice", "win95", nullptr, kRecording,
        {kFastExitChoice[0], kFastExitChoice[1], {kAnswer, IDC_FAST_EXIT_LOGOFF}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x0"},
         {kExitIni, 0, 0, "Drowsel/DisableOnStart"}}},
-      {"log off from the choice", "nt40", nullptr, kRecording,
-       {kFastExitChoice[0], kFastExitChoice[1], {kAnswer, IDC_FAST_EXIT_LOGOFF}, {kExitAsked, 0, 0, "ExitWindowsEx 0x0"},
-        {kNoBox}}},
       {"configured restart", "win95", "[Fast Exit]\r\nFastExitOpt=2\r\n", kRecording,
        {{kPost, WM_NAPKEY_FAST_EXIT}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x2"}}},
-      {"configured restart", "nt40", "[Fast Exit]\r\nFastExitOpt=2\r\n", kRecording,
-       {{kPost, WM_NAPKEY_FAST_EXIT}, {kExitAsked, 0, 0, "ExitWindowsEx 0x2"}, {kNoBox}}},
       {"refused shutdown", "win95 nt40", "[Fast Exit]\r\nFastExitOpt=4\r\n", kRecording,
        {{kRefuse, 0, 0, "exit"}, {kPost, WM_NAPKEY_FAST_EXIT}, {kExitAsked, 0, 0, "ExitWindowsEx 0x1"}, {kNoBox}}},
   });

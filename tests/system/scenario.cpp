@@ -186,8 +186,7 @@ void ScenarioTest::Do(const Step& step) {
       break;
     case kBarShown: EXPECT_TRUE(waitFor([&] { return (IsWindowVisible(main) != FALSE) == (step.value != 0); })); break;
     case kBarChanged: EXPECT_TRUE(waitFor([&] { return (BarWidth() != widthBefore) == (step.value != 0); })); break;
-    case kOnTop: EXPECT_EQ(step.value != 0, (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
-      break;
+    case kOnTop: EXPECT_EQ(step.value != 0, (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0); break;
     case kMenuItem: {
       harness::SpiedMenuItem found;
       for (const harness::SpiedMenuItem& item : Menu())
@@ -219,12 +218,10 @@ void ScenarioTest::Do(const Step& step) {
       break;
     case kEnded: EXPECT_EQ(0u, napkey.WaitExit()); break;
     case kIni:
-    case kExitIni: {
+    case kExitIni:
       if (step.op == kExitIni && napkey.Running()) ASSERT_TRUE(Exit());
-      const std::string key = step.text;
-      EXPECT_EQ(step.value, IniInt(key.substr(0, key.find('/')).c_str(), key.substr(key.find('/') + 1).c_str())) << key;
+      EXPECT_EQ(step.value, IniInt(step.text)) << step.text;
       break;
-    }
   }
 }
 

@@ -16,7 +16,6 @@ std::pair<long, long> XY(const Point32& p) { return {p.x, p.y}; }
 
 TEST(BarLayout, SizeAndLastButtonPlace) {
   struct { const char* label; int count, border, space, orient; long width, height; Point32 last; } const cases[] = {
-      {"block of three: last one bottom left", 3, 3, 4, kOrientBlock, 46, 46, {3, 25}},
       {"negative border and space", 2, -5, -5, kOrientHorizontal, 18 + 18 - 5 - 10, 18 - 10, {-5 + 13, -5}},
       {"huge spacing stays in the window range", 4, 3, 2147483647, kOrientHorizontal, 32767, 24, {32767, 3}},
       {"huge border too", 2, 2147483647, 4, kOrientBlock, 32767, 32767, {32767, 32767}},
