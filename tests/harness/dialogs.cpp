@@ -180,35 +180,4 @@ void PressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer(int answerId, DWORD timeout)
-    : answer(answerId), timeoutMs(timeout), pid(GetCurrentProcessId()) {
-  thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-}
-
-MessageBoxAnswerer::~MessageBoxAnswerer() { Join(); }
-
-bool MessageBoxAnswerer::Join() {
-  if (thread) {
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-    thread = nullptr;
-  }
-  return answered;
-}
-
-DWORD WINAPI MessageBoxAnswerer::Run(void* param) {
-  auto* self = static_cast<MessageBoxAnswerer*>(param);
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < self->timeoutMs) {
-    for (HWND window : Windows(self->pid, "#32770")) {
-      self->seen = ReadMessageBox(window);
-      PressButton(window, self->answer);
-      self->answered = true;
-      return 0;
-    }
-    Sleep(20);
-  }
-  return 0;
-}
-
 }  // namespace harness

@@ -55,25 +55,6 @@ std::vector<std::string> ClippedLabels(HWND dialog);
 
 void PressButton(HWND dialog, int id);
 
-// Answers the next message box of this process from a helper thread, for
-// code under test that blocks in MessageBox on the test's own thread.
-class MessageBoxAnswerer {
- public:
-  explicit MessageBoxAnswerer(int answer, DWORD timeoutMs = 10000);
-  ~MessageBoxAnswerer();
-  bool Join();
-  const MessageBoxInfo& Seen() const { return seen; }
-
- private:
-  static DWORD WINAPI Run(void* self);
-  int answer;
-  DWORD timeoutMs;
-  DWORD pid;
-  HANDLE thread = nullptr;
-  bool answered = false;
-  MessageBoxInfo seen;
-};
-
 }  // namespace harness
 
 #endif

@@ -107,13 +107,20 @@ TEST_F(SaverWin32, StartFailuresAreReportedWithThePathAndTheSystemsText) {
   notFound.Load(ERROR_FILE_NOT_FOUND);
   if (GetPlatformKind() == PlatformNT) EXPECT_FALSE(ChangeSaverPassword(owner, TestSaver().c_str())) << "NT's own";
   for (int i = 0; i < (GetPlatformKind() == PlatformNT ? 2 : 3); ++i) {  // NT starts nothing for a password
-    harness::MessageBoxAnswerer answerer(IDOK);
+    harness::MessageBoxInfo seen;  // the box blocks this thread: another one reads and answers it
+    std::thread answerer([&] {
+      harness::WaitUntil([&] {
+        for (HWND box : harness::Windows(GetCurrentProcessId(), "#32770")) seen = harness::ReadMessageBox(box);
+        return seen.window && (harness::PressButton(seen.window, IDOK), true);
+      }, 10000);
+    });
     EXPECT_FALSE(i == 0   ? PreviewSaverInWindow(owner, missing.c_str())
                  : i == 1 ? LaunchSaver(owner, missing.c_str(), LaunchSetup)
                           : ChangeSaverPassword(owner, missing.c_str()));
-    ASSERT_TRUE(answerer.Join()) << texts[i];
+    answerer.join();
+    ASSERT_TRUE(seen.window) << texts[i];
     for (const char* part : {static_cast<const char*>(texts[i]), "CreateProcess", notFound.Text()})
-      EXPECT_NE(std::string::npos, answerer.Seen().text.find(part)) << answerer.Seen().text;
+      EXPECT_NE(std::string::npos, seen.text.find(part)) << seen.text;
   }
 }
 
