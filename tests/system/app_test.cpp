@@ -151,7 +151,7 @@ TEST_F(StartAndMenu, MessageBoxes) {
        {{kPost, WM_NAPKEY_START_SAVER},
         {kBox, 0, 0, NO_SAVER "or Control Panel / Desktop to select a screen saver.", 0,
          "Run screen saver"}}},
-      {"run a missing saver", "win95 win31", nullptr, kMissingSaver, {{kPost, WM_NAPKEY_START_SAVER}, {kBox, 0, 0, kReport}}},
+      {"a missing saver", "win95 win31", nullptr, kMissingSaver, {{kPost, WM_NAPKEY_START_SAVER}, {kBox, 0, 0, kReport}}},
       {"shut down without the privilege", "nt40 win10", "[Fast Exit]\r\nFastExitOpt=4\r\n", kRecording,
        {{kRefuse, 0, 0, "privilege"}, {kPost, WM_NAPKEY_FAST_EXIT},
         {kBox, 0, 0, "Could not obtain privilege to shut down Windows NT"}, {kExitAsked}}},
@@ -232,7 +232,6 @@ TEST_F(CommandLine, KeywordsWithoutAnInstance) {
     EXPECT_EQ(c.help, help) << "[" << c.arguments << "]";
     EXPECT_EQ(c.after, SystemSaverActive()) << "[" << c.arguments << "]";
   }
-  EXPECT_FALSE(IniHas("Drowsel/DisableOnStart")) << "a command line is not a start of the program";
 }
 
 // Ten copies started at once, "off" and "on" in turn, leave the instance and

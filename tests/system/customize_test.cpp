@@ -1,5 +1,4 @@
-// The Customize sheet of the real program, scenario by scenario, clicking
-// and typing on the real controls.
+// The Customize sheet of the real program, clicked and typed on.
 #include "scenario.h"
 
 #include <commctrl.h>
@@ -13,8 +12,11 @@ constexpr int kApplyButton = 0x3021;  // the sheet's Apply button
 
 class CustomizeSheet : public ScenarioTest {};
 
+const Step kReopen = {kOpen, IDM_CUSTOMIZE, 0, kSheet};
+Step HandOvers(int count) { return {kCount, WM_NAPKEY_APPLY_OPTIONS, count}; }
+
 std::vector<Step> Sheet(std::vector<Step> steps) {
-  steps.insert(steps.begin(), {kOpen, IDM_CUSTOMIZE, 0, kSheet});
+  steps.insert(steps.begin(), kReopen);
   return steps;
 }
 
@@ -23,44 +25,43 @@ TEST_F(CustomizeSheet, Scenarios) {
       {"no button selected: the page stays", "win95", nullptr, 0,
        Sheet({{kPage, 0, 1}, {kClick, IDC_BB_TOGGLE}, {kClick, IDC_BB_PROPERTIES}, {kClick, IDC_BB_START},
         {kClick, IDC_BB_FAST_EXIT}, {kPage, 0, 2}, {kBox, 0, 0, "You must select at least one Button."},
-        {kOnPage, 0, 1}, {kClick, IDOK}, {kBox, 0, 0, "You must select at least one Button."},
-        {kCount, WM_NAPKEY_APPLY_OPTIONS, 0}})},
+        {kOnPage, 0, 1}, {kClick, IDOK}, {kBox, 0, 0, "You must select at least one Button."}, HandOvers(0)})},
       {"showing nothing: the sheet stays and nothing is handed over", "win95", nullptr, 0,
        Sheet({{kClick, IDC_TI_SHOW}, {kClick, IDC_TI_FAST_EXIT_SHOW}, {kPage, 0, 1}, {kClick, IDC_BB_SHOW},
-        {kClick, IDOK}, {kBox, 0, 0, "You must show a Taskbar Icon or the Button Bar.  You cannot choose to show nothing."},
-        {kCount, WM_NAPKEY_APPLY_OPTIONS, 0}, {kTrayIcon, 22766, 1}})},
+        {kClick, IDOK},
+        {kBox, 0, 0, "You must show a Taskbar Icon or the Button Bar.  You cannot choose to show nothing."},
+        HandOvers(0), {kTrayIcon, 22766, 1}})},
       {"numbers: over 100 is 100, empty is 0, the arrows stop at 30 and 0", "win95", nullptr, 0,
-       Sheet({{kPage, 0, 1}, {kType, IDC_BB_SPACE, 0, "150"}, {kType, IDC_BB_BORDER, 0, ""}, {kPage, 0, 2}, {kPage, 0, 1},
-        {kShows, IDC_BB_SPACE, 0, "100"}, {kShows, IDC_BB_BORDER, 0, "0"}, {kClick, IDC_BB_BORDER},
+       Sheet({{kPage, 0, 1}, {kType, IDC_BB_SPACE, 0, "150"}, {kType, IDC_BB_BORDER, 0, ""}, {kPage, 0, 2},
+        {kPage, 0, 1}, {kShows, IDC_BB_SPACE, 0, "100"}, {kShows, IDC_BB_BORDER, 0, "0"}, {kClick, IDC_BB_BORDER},
         {kKeys, 35, VK_UP}, {kShows, IDC_BB_BORDER, 0, "30"}, {kKeys, 35, VK_DOWN}, {kShows, IDC_BB_BORDER, 0, "0"},
         {kClick, IDOK}, {kClosed}, {kBarChanged, 0, 1}, {kIni, 0, -9, "ButtonBar/SpaceBetween"},
-        {kExitIni, 0, 100, "ButtonBar/SpaceBetween"},
-        {kExitIni, 0, 0, "ButtonBar/Border"}})},
+        {kExitIni, 0, 100, "ButtonBar/SpaceBetween"}, {kExitIni, 0, 0, "ButtonBar/Border"}})},
       {"a negative number from the file: shown unsigned, the page cannot be left", "win95",
        "[ButtonBar]\r\nSpaceBetween=-5\r\n", 0,
        Sheet({{kPage, 0, 1}, {kShows, IDC_BB_SPACE, 0, "4294967291"}, {kPage, 0, 3},
         {kBox, 0, 0, "Numeric entries must be positive integers."}, {kOnPage, 0, 1}, {kType, IDC_BB_SPACE, 0, "7"},
         {kPage, 0, 3}, {kOnPage, 0, 3}})},
       {"Apply then OK: one hand-over; visiting the Button Bar page is no change", "win95", nullptr, 0,
-       Sheet({{kEnabled, kApplyButton}, {kClick, IDC_TI_FAST_EXIT_SHOW}, {kClick, kApplyButton},
-        {kCount, WM_NAPKEY_APPLY_OPTIONS, 1}, {kTrayIcon, 22767, 0}, {kClick, IDOK}, {kClosed}, {kCount, WM_NAPKEY_APPLY_OPTIONS, 1},
-        {kOpen, IDM_CUSTOMIZE, 0, kSheet}, {kOnPage, 0, 0}, {kPage, 0, 1}, {kEnabled, kApplyButton}, {kClick, IDC_BB_TOOLTIPS},
-        {kClick, kApplyButton}, {kCount, WM_NAPKEY_APPLY_OPTIONS, 2}, {kClick, IDOK}, {kClosed}, {kCount, WM_NAPKEY_APPLY_OPTIONS, 2}, {kOpen, IDM_CUSTOMIZE, 0, kSheet},
-        {kOnPage, 0, 1}})},
+       Sheet({{kEnabled, kApplyButton}, {kClick, IDC_TI_FAST_EXIT_SHOW}, {kClick, kApplyButton}, HandOvers(1),
+        {kTrayIcon, 22767, 0}, {kClick, IDOK}, {kClosed}, HandOvers(1), kReopen, {kOnPage, 0, 0}, {kPage, 0, 1},
+        {kEnabled, kApplyButton}, {kClick, IDC_BB_TOOLTIPS}, {kClick, kApplyButton}, HandOvers(2), {kClick, IDOK},
+        {kClosed}, HandOvers(2), kReopen, {kOnPage, 0, 1}})},
       {"On Top applied from the sheet holds once it closes", "win10", "[ButtonBar]\r\nOnTop=0\r\n", 0,
-       Sheet({{kOnTop, 0, 0}, {kPage, 0, 1}, {kClick, IDC_BB_ON_TOP}, {kClick, kApplyButton}, {kClick, IDOK},
-        {kClosed}, {kOnTop, 0, 1}})},
+       Sheet({{kOnTop, 0, 0}, {kPage, 0, 1}, {kClick, IDC_BB_ON_TOP}, {kClick, kApplyButton}, {kClick, IDOK}, {kClosed},
+        {kOnTop, 0, 1}})},
       {"Apply then OK from the Fast Exit and Hot Keys pages: one hand-over", "win95", nullptr, 0,
-       Sheet({{kPage, 0, 2}, {kClick, IDC_FE_FIRST + 1}, {kClick, kApplyButton}, {kCount, WM_NAPKEY_APPLY_OPTIONS, 1}, {kPage, 0, 3},
-        {kClick, IDOK}, {kClosed}, {kCount, WM_NAPKEY_APPLY_OPTIONS, 1}, {kExitIni, 0, 4, "Fast Exit/FastExitOpt"}})},
+       Sheet({{kPage, 0, 2}, {kClick, IDC_FE_FIRST + 1}, {kClick, kApplyButton}, HandOvers(1), {kPage, 0, 3},
+        {kClick, IDOK}, {kClosed}, HandOvers(1), {kExitIni, 0, 4, "Fast Exit/FastExitOpt"}})},
       {"Cancel after Apply puts everything back", "win95", nullptr, 0,
        Sheet({{kPage, 0, 1}, {kClick, IDC_BB_LARGE}, {kPage, 0, 0}, {kClick, IDC_TI_SHOW}, {kClick, kApplyButton},
-        {kBarChanged, 0, 1}, {kTrayIcon, 22766, 0}, {kCloseBox}, {kClosed}, {kBarChanged, 0, 0},
-        {kTrayIcon, 22766, 1}, {kOpen, IDM_CUSTOMIZE, 0, kSheet}, {kOnPage, 0, 0}, {kExitIni, 0, 0, "ButtonBar/ButtonSize"}})},
+        {kBarChanged, 0, 1}, {kTrayIcon, 22766, 0}, {kCloseBox}, {kClosed}, {kBarChanged, 0, 0}, {kTrayIcon, 22766, 1},
+        kReopen, {kOnPage, 0, 0}, {kExitIni, 0, 0, "ButtonBar/ButtonSize"}})},
       {"a hot key typed alone becomes Ctrl+Alt and works at once; the old one is gone", "win95",
        "[Hot Keys]\r\nMenu=1613\r\n", 0,
-       Sheet({{kPage, 0, 3}, {kClick, IDC_HK_FIRST + 4}, {kHostKey, 0, 0, "k"}, {kHotKeyField, IDC_HK_FIRST + 4, (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8 | 'K'},
-        {kClick, IDOK}, {kClosed}, {kMenuKey, 0, 0, "m"}, {kMenuKey, 0, 1, "k"}})},
+       Sheet({{kPage, 0, 3}, {kClick, IDC_HK_FIRST + 4}, {kHostKey, 0, 0, "k"},
+        {kHotKeyField, IDC_HK_FIRST + 4, (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8 | 'K'}, {kClick, IDOK}, {kClosed},
+        {kMenuKey, 0, 0, "m"}, {kMenuKey, 0, 1, "k"}})},
       {"Windows NT: no Windows 95 exits, but one from the file still shows", "nt40",
        "[Fast Exit]\r\nFastExitOpt=1\r\n", 0,
        Sheet({{kPage, 0, 2}, {kEnabled, IDC_FE_FIRST + 4, 0}, {kEnabled, IDC_FE_FIRST + 5, 0},

@@ -314,6 +314,8 @@ HWND SystemTest::Start(const char* ini, unsigned flags) {
   if (!(flags & kKeepState)) ResetSystem(Mode().c_str(), ini, flags & kFirstStart);
   if (flags & kWithSaver) SelectSaverInSystemIni(TestSaverPath().c_str());
   if (flags & kMissingSaver) SelectSaverInSystemIni(FixturePath("missing.scr").c_str());
+  if (flags & kInstalled) InstallSavers();
+  if (flags & kInstalled) SelectSaverInSystemIni(WindowsFile("testsaver.scr").c_str());
   if (!napkey.Start("", (flags & kRecording) ? FixturePath("exitrec\\napkey.exe") : std::string())) return nullptr;
   return Attach();
 }

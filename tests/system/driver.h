@@ -80,9 +80,9 @@ class Napkey {
 // (*help tells whether). Returns the exit code.
 DWORD RunCommand(const char* arguments, bool* help = nullptr, const std::string& exe = std::string());
 
-// Start flags: kWithSaver selects the test saver, kMissingSaver one that is
-// not there; kRecording starts the napkey.exe that records exit requests.
-enum : unsigned { kFirstStart = 1, kWithSaver = 2, kMissingSaver = 4, kRecording = 8, kKeepState = 16 };
+// Start flags: kWithSaver selects the test saver, kMissingSaver one not there, kInstalled the test saver installed
+// with the others; kRecording starts the napkey.exe that records exit requests.
+enum : UINT { kFirstStart = 1, kWithSaver = 2, kMissingSaver = 4, kRecording = 8, kKeepState = 16, kInstalled = 32 };
 
 void RefuseInRecorder(const char* what);
 

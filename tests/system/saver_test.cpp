@@ -1,6 +1,5 @@
-// The real program holding, giving back and starting the system's screen
-// saver, and Fast Exit (with the napkey.exe that records its exit requests
-// instead of making them: a test must not end the session it runs in).
+// The program holding, giving back and starting the saver, and Fast Exit (with a napkey.exe that records its
+// exit requests instead of making them: a test must not end the session it runs in).
 #include "scenario.h"
 
 namespace {
@@ -9,7 +8,7 @@ using namespace driver;
 
 const char kChoice[] = "Get Out Of Windows NOW!";
 const char kNone[] = "Are you sure you want to select \"(None)\" as your screen saver?";
-const Step kFastExitChoice[] = {{kPost, WM_NAPKEY_FAST_EXIT, 1}, {kDialog, 0, 0, kChoice}};  // as "&Windows Exit..."
+const Step kOpenChoice = {kOpen, IDM_WINDOWS_EXIT, 0, kChoice};
 
 class SaverAndFastExit : public ScenarioTest {};
 
@@ -35,21 +34,21 @@ TEST_F(SaverAndFastExit, Scenarios) {
        {{kSelectSaver, 0, 0, "(None)"}, {kNoBox}}},
       {"the exit choice on Windows 95: every way out, none the default; settings saved when cancelled", "win95",
        nullptr, kRecording,
-       {kFastExitChoice[0], kFastExitChoice[1], {kEnabled, IDC_FAST_EXIT_RESTART95, 1}, {kEnabled, IDC_FAST_EXIT_DOS, 1},
-        {kFocus, IDC_FAST_EXIT_SHUTDOWN}, {kAnswer, IDCANCEL}, {kIni, 0, 1, "ButtonBar/Show"}, kFastExitChoice[0],
-        kFastExitChoice[1], {kEscape}, {kNoBox}, {kExitAsked}}},
+       {kOpenChoice, {kEnabled, IDC_FAST_EXIT_RESTART95, 1}, {kEnabled, IDC_FAST_EXIT_DOS, 1},
+        {kFocus, IDC_FAST_EXIT_SHUTDOWN}, {kAnswer, IDCANCEL}, {kIni, 0, 1, "ButtonBar/Show"}, kOpenChoice, {kEscape},
+        {kNoBox}, {kExitAsked}}},
       {"the exit choice on Windows NT: no Windows 95 ways out", "nt40", nullptr, kRecording,
-       {kFastExitChoice[0], kFastExitChoice[1], {kEnabled, IDC_FAST_EXIT_RESTART95, 0}, {kEnabled, IDC_FAST_EXIT_DOS, 0},
+       {kOpenChoice, {kEnabled, IDC_FAST_EXIT_RESTART95, 0}, {kEnabled, IDC_FAST_EXIT_DOS, 0},
         {kEnabled, IDC_FAST_EXIT_SHUTDOWN, 1}, {kEnabled, IDC_FAST_EXIT_HELP, 1}, {kFocus, IDC_FAST_EXIT_LOGOFF},
         {kAnswer, IDCANCEL}, {kExitAsked}}},
       {"closed while the choice is open: the saver stays disabled for the next start", "win95 nt40", nullptr,
        kRecording | kWithSaver,
-       {{kSend, WM_NAPKEY_TOGGLE_SAVER}, kFastExitChoice[0], kFastExitChoice[1], {kPost, WM_CLOSE}, {kEnded},
+       {{kSend, WM_NAPKEY_TOGGLE_SAVER}, kOpenChoice, {kPost, WM_CLOSE}, {kEnded},
         {kExitIni, 0, 1, "Drowsel/DisableOnStart"}, {kExitAsked}}},
       // Requests go without force; Windows 95 closes the program itself,
       // Windows NT ends the programs itself, and a refusal says nothing.
       {"log off from the choice", "win95", nullptr, kRecording,
-       {kFastExitChoice[0], kFastExitChoice[1], {kAnswer, IDC_FAST_EXIT_LOGOFF}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x0"},
+       {kOpenChoice, {kAnswer, IDC_FAST_EXIT_LOGOFF}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x0"},
         {kExitIni, 0, 0, "Drowsel/DisableOnStart"}}},
       {"configured restart", "win95", "[Fast Exit]\r\nFastExitOpt=2\r\n", kRecording,
        {{kPost, WM_NAPKEY_FAST_EXIT}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x2"}}},

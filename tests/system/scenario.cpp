@@ -20,7 +20,39 @@ bool Matches(const std::string& text, const std::string& pattern) {
   }
   return true;
 }
+std::string HelpFile() { return NapkeyPath().substr(0, NapkeyPath().find_last_of('\\') + 1) + "napkey.hlp"; }
 }  // namespace
+
+HWND HelpPane() {
+  for (HWND viewer : harness::Windows(0, "MS_WINHELP")) return FindWindowExA(viewer, nullptr, "RichEdit20A", nullptr);
+  return nullptr;
+}
+
+std::string HelpText() {
+  std::string text = harness::WindowText(HelpPane());
+  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at + 1, 1);
+  return text;
+}
+
+bool HelpShows(const std::string& title) {
+  const auto topic = [] { return HelpText().substr(0, HelpText().find('\r')); };
+  const bool shown = harness::WaitUntil([&] { return topic() == title; }, 20000);
+  EXPECT_TRUE(shown) << title << " wanted, shown: " << topic();
+  return shown;
+}
+
+void HelpContents() {
+  ASSERT_TRUE(WinHelpA(nullptr, HelpFile().c_str(), HELP_CONTENTS, 0));
+  ASSERT_TRUE(HelpShows("Drowsel/Plus Help"));
+  for (HWND viewer : harness::Windows(0, "MS_WINHELP", true))
+    SetWindowPos(viewer, nullptr, 0, 0, 400, 740, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ScenarioTest::TearDown() {
+  WinHelpA(nullptr, HelpFile().c_str(), HELP_QUIT, 0);  // the viewer belongs to no test
+  EXPECT_TRUE(harness::WaitUntil([] { return harness::Windows(0, "MS_WINHELP", true).empty(); }, 20000));
+  SystemTest::TearDown();
+}
 
 void ScenarioTest::Run(const std::vector<Scenario>& scenarios) {
   for (const Scenario& scenario : scenarios)
@@ -135,7 +167,9 @@ void ScenarioTest::Do(const Step& step) {
       if (napkey.Running()) ASSERT_TRUE(Exit());
       ASSERT_TRUE(Start(nullptr, (flags & kRecording) | kKeepState));
       break;
-    case kExit: EXPECT_TRUE(Exit()); break;
+    case kExit:
+      EXPECT_TRUE(Exit() && waitFor([] { return harness::Windows(0, "MS_WINHELP", true).empty(); })) << "help open";
+      break;
     case kEscape:
       PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
       EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(dialog); }));
@@ -147,8 +181,16 @@ void ScenarioTest::Do(const Step& step) {
       for (const std::string& request : tray.Requests()) EXPECT_EQ(0u, request.find("ADD ")) << request;
       break;
     case kRefuse: RefuseInRecorder(step.text); break;
+    case kHelpAsk:
+      HelpContents();
+      if (dialog) Click(control);
+      else Post(WM_COMMAND, step.id);
+      if (step.value) harness::KeyTap(VK_F1);
+      HelpShows(step.text);
+      break;
     case kMark: mark = GetTickCount(); break;
     case kWaitPast: waitFor([&] { return GetTickCount() - mark > GetDoubleClickTime(); }); break;
+    case kHelpShows: HelpShows(step.text); break;
     case kSinceMark: EXPECT_GE(GetTickCount() - mark, GetDoubleClickTime() - 20); break;
     case kMenuShown: Menu(false); break;
     case kFocus:

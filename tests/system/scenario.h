@@ -1,7 +1,6 @@
-// Scenarios as rows: Windows modes, a napkey.ini and start flags, then steps
-// that act on the running program and check what it shows. Start and exit
-// are implicit; each op gives the meaning of `id`, `value`, `text`, `extra`.
-// A check is made once the running program has handled all sent before.
+// Scenarios as rows: Windows modes, a napkey.ini and start flags, then steps that act on the program and check
+// what it shows; start and exit are implicit. Each op says what `id`, `value`, `text` and `extra` mean. A check
+// is made once the running program has handled all sent before.
 #ifndef NAPKEY_TESTS_SYSTEM_SCENARIO_H
 #define NAPKEY_TESTS_SYSTEM_SCENARIO_H
 
@@ -18,17 +17,15 @@ enum Op {  // acting and waiting first
   kCommand,     // the menu command `id`
   kDialog,      // the program's dialog captioned `text` comes up; later steps act on it
   kPage,        // the dialog (a property sheet) turns to page `value`, as its tab does
-  kClick,       // click control `id` of the open dialog (its page first), else of the bar, `value` pixels right
-                // of its centre
+  kClick,       // click control `id` of the open dialog (its page first), else of the bar, `value` px right of centre
   kRightClick,  // the right button goes down and up on control `id` (as kClick)
   kType,        // empty field `id` and type `text`
   kKeys,        // tap key `value` `id` times in the focused control
   kHostKey,     // press `text` (xdotool's name) on the X server into the dialog
   kCloseBox,    // click the dialog's close box
   kAnswer,      // press button `id` of the dialog and wait until it is gone; later steps act on the bar
-  kBox,         // a message box captioned `caption` ("Drowsel/Plus" when null) with an icon comes up, owned by the
-                // main window unless a dialog is open; its text starts with `text`, where "*" stands for any run
-                // of characters; its default button is `value` when not 0; it is answered `id` (IDOK when 0)
+  kBox,         // a message box captioned `caption` ("Drowsel/Plus" when null) with an icon, owned by the main window
+                // unless a dialog is open, says `text` ("*": any run); default button `value`; answered `id` (or OK)
   kMenuKey,     // Ctrl+Alt+`text` opens the program's menu when `value`; a dead key is proven by the next working one
   kHotKey,      // Ctrl+Alt+`text` pressed once the program has settled
   kOpen,        // the menu command `id`, and its dialog captioned `text` comes up; later steps act on it
@@ -36,10 +33,11 @@ enum Op {  // acting and waiting first
   kFlagElsewhere, // another program sets the saver flag to `value` and announces it
   kRun,         // napkey.exe `text` runs to its end with 0, showing no help box
   kRestart,     // exit (unless ended), then start again from the state left
-  kExit,        // the program is closed from its menu and ends with 0
+  kExit,        // the program is closed from its menu, ends with 0 and leaves no help viewer open
   kEscape,      // Esc is posted to the dialog, which closes
   kTrayRestart, // the taskbar is re-created: the shown icons are asked for again, `value` of them
   kRefuse,      // the exit recorder is told to refuse: `text` is "exit" (the request) or "privilege"
+  kHelpAsk,     // from the viewer's contents, kClick (and F1 when `value`) or the menu command `id` shows topic `text`
   kMark,        // the time is noted
   kWaitPast,    // waits until the double-click time has passed since the mark
   kMenuShown,   // the program's menu (opened by an earlier step) is up; it is closed with Esc
@@ -48,6 +46,7 @@ enum Op {  // acting and waiting first
   kOnPage,      // the dialog shows page `value`
   kShows,       // control `id` of the dialog, or of the bar without a dialog, comes to show `text`
   kHotKeyField, // hot-key control `id` comes to hold the code `value`
+  kHelpShows,   // the help viewer comes to the topic titled `text`
   kSinceMark,   // at least the double-click time (less 20 ms) has passed since the mark
   kEnabled,     // control `id` is enabled when `value`
   kChecked,     // control `id` is checked when `value`
@@ -56,8 +55,7 @@ enum Op {  // acting and waiting first
   kNoBox,       // the program shows no dialog captioned `text` (no message box when null)
   kFocus,       // control `id` of the dialog has the focus, and no button is the default one
   kCount,       // the program has received message `id` `value` times (wParam `extra` when not 0)
-  kTrayIcon,    // tray icon `id` is shown when `value`, with the tip `text` when not null and the callback
-                // message `extra` when not 0
+  kTrayIcon,    // tray icon `id` is shown when `value`, with the tip `text` and callback message `extra` if given
   kBarShown,    // the bar is visible when `value`
   kBarChanged,  // the bar's width differs from its width at the start when `value`
   kOnTop,       // the bar stays above other windows when `value`
@@ -87,8 +85,16 @@ struct Scenario {
   std::vector<Step> steps;
 };
 
+// The help viewer's topic text (paragraphs end in "\r") and pane; its contents, moved out of the way of the
+// program's dialogs, so that the next topic it shows proves a new request.
+std::string HelpText();
+HWND HelpPane();
+void HelpContents();
+bool HelpShows(const std::string& title);
+
 class ScenarioTest : public SystemTest {
  protected:
+  void TearDown() override;
   std::string Mode() const override { return mode; }
   // Runs each scenario once in each of its modes.
   void Run(const std::vector<Scenario>& scenarios);

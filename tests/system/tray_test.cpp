@@ -8,7 +8,6 @@ using namespace driver;
 
 constexpr UINT kSaverIcon = 22766, kFastExitIcon = 22767;
 
-// A click on an icon, as the shell reports it.
 Step SaverIcon(long mouse) { return {kPost, WM_NAPKEY_SAVER_ICON, kSaverIcon, nullptr, mouse}; }
 Step FastExitIcon(long mouse) { return {kPost, WM_NAPKEY_FAST_EXIT_ICON, kFastExitIcon, nullptr, mouse}; }
 

@@ -88,12 +88,7 @@ TEST(ExecutableKind, IconsAreAskedForOnlyWhenTheSectionsLieInTheFile) {
   }
 }
 
-TEST(VersionTexts, FlagsOutsideTheMaskOrWithoutAWordAreNoneAndValueLengthsNeverWrapRound) {
-  char flags[8];
-  FileFlagsText(0x03, 0x00, flags, sizeof flags);
-  EXPECT_STREQ("(none)", flags) << "the mask";
-  FileFlagsText(0xC0, 0xFF, flags, sizeof flags);
-  EXPECT_STREQ("(none)", flags) << "bits without a word";
+TEST(VersionTexts, ValueLengthsNeverWrapRound) {
   EXPECT_EQ(0u, VersionValueLength("abc", 0)) << "a length of 0 is no length of -1";
   EXPECT_EQ(2u, VersionValueLength("abc", 3)) << "the reported length counts the terminator";
   EXPECT_EQ(1u, VersionValueLength("a\0c", 4));
