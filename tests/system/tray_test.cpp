@@ -32,8 +32,7 @@ TEST_F(IconsAndKeys, Scenarios) {
        "[TaskbarIcon]\r\nSingleClick=1\r\nDoubleClick=2\r\n", 0,
        {{kTrayIcon, kSaverIcon, 1}, {kMark}, SaverIcon(WM_LBUTTONDOWN), {kCount, WM_NAPKEY_TOGGLE_SAVER, 1},
         {kSinceMark}, {kTrayIcon, kSaverIcon, 1, "Screen saver is disabled"}, {kSaverFlag, 0, 0}}},
-      // A later single click is the sentinel: by the time it has run, a click
-      // that waited longer would have run too.
+      // A later single click is the sentinel: a click that waited longer would have run before it.
       {"a double click cancels the waiting single click", "win95", "[TaskbarIcon]\r\nSingleClick=1\r\nDoubleClick=3\r\n",
        0,
        {{kTrayIcon, kSaverIcon, 1}, {kMark}, SaverIcon(WM_LBUTTONDOWN), SaverIcon(WM_LBUTTONUP),
