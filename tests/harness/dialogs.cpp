@@ -137,8 +137,7 @@ std::vector<std::string> ClippedLabels(HWND dialog) {
   std::vector<std::string> clipped;
   std::vector<HWND> children;
   EnumChildWindows(dialog, CollectChildren, reinterpret_cast<LPARAM>(&children));
-  // Wine passes no WM_GETFONT between processes; the program's dialogs all
-  // use MS Sans Serif 8, made here as the dialog manager makes it.
+  // Wine passes no WM_GETFONT between processes: MS Sans Serif 8, as the dialog manager makes it.
   HDC screen = GetDC(nullptr);
   HFONT dialogFont = CreateFontA(-MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE,
                                  FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, "MS Sans Serif");
@@ -163,10 +162,9 @@ std::vector<std::string> ClippedLabels(HWND dialog) {
     ReleaseDC(child, dc);
     RECT client;
     GetClientRect(child, &client);
-    // A disabled text is drawn embossed, a pixel further right; a box's text
-    // starts after the mark and a gap (half a digit and a pixel under Wine; a
-    // last letter may reach past its advance). A static tall enough for two
-    // lines wraps its text instead of cutting it.
+    // A disabled text is drawn embossed, a pixel further right; a box's text starts after the mark and a
+    // gap (half a digit and a pixel under Wine; a last letter may reach past its advance). A static tall
+    // enough for two lines wraps its text instead of cutting it.
     const long need =
         size.cx + !IsWindowEnabled(child) + (box ? GetSystemMetrics(SM_CXMENUCHECK) + font.tmAveCharWidth : 0);
     if (need > client.right && (box || client.bottom < 2 * font.tmHeight)) clipped.push_back(text);

@@ -28,8 +28,7 @@ void PumpFor(DWORD milliseconds);
 // Polls (pumping messages) until the predicate holds or the time is up.
 bool WaitUntil(const std::function<bool()>& predicate, DWORD timeoutMs);
 
-// Top-level windows of process `pid` (any when 0) and of this class (any when
-// null), only the visible ones unless `hiddenToo`.
+// Top-level windows of process `pid` (any when 0) and of this class (any when null), visible unless `hiddenToo`.
 std::vector<HWND> Windows(DWORD pid, const char* className = nullptr, bool hiddenToo = false);
 inline HWND FirstWindow(DWORD pid, const char* className, bool hiddenToo = false) {
   const std::vector<HWND> found = Windows(pid, className, hiddenToo);

@@ -39,8 +39,8 @@ void CloseTestSavers();
 // The platform level of a Wine mode: 3 for "win31" and "nt351", else 4.
 int LevelOf(const std::string& mode);
 
-// No napkey running, napkey.ini absent (or these contents) with an earlier
-// start recorded unless `firstStart`, no saver selected, the flag enabled.
+// No napkey running, napkey.ini absent (or these contents) with an earlier start recorded unless
+// `firstStart`, no saver selected, the flag enabled.
 void ResetSystem(const char* mode, const char* iniContents = nullptr, bool firstStart = false);
 
 int IniInt(const std::string& key);  // "Section/Key"; -9 when absent
@@ -76,8 +76,7 @@ class Napkey {
   HWND mainWindow = nullptr;
 };
 
-// napkey.exe `arguments` to its end, answering a help box if one comes
-// (*help tells whether). Returns the exit code.
+// napkey.exe `arguments` to its end, answering a help box if one comes (*help tells whether); its exit code.
 DWORD RunCommand(const char* arguments, bool* help = nullptr, const std::string& exe = std::string());
 
 // Start flags: kWithSaver selects the test saver, kMissingSaver one not there, kInstalled the test saver installed
@@ -111,8 +110,8 @@ class SystemTest : public ::testing::Test {
   // The button goes up once the control holds the mouse (or the focus).
   void Click(HWND control, int dx = 0);
 
-  // Ctrl+Alt+`key` on the X server once the program has settled: a window it
-  // is still closing could take the X focus back and lose the keys.
+  // Ctrl+Alt+`key` on the X server once the program has settled: a window it is still closing could
+  // take the X focus back and lose the keys.
   void PressCtrlAlt(const std::string& key);
 
   int Count(UINT message) const { return spy ? spy->Count(message) : -1; }

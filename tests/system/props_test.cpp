@@ -64,8 +64,7 @@ class SaverProperties : public ModeTest {
     const POINT at = harness::CentreOf(control);
     harness::ClickAt(at.x, at.y);
   }
-  // Drops the list down with a click and clicks the item `name`; answers the
-  // box of a `failing` mini preview, which comes while the list is still down.
+  // Drops the list, clicks the item `name`; answers a `failing` mini preview's box, which comes while it is down.
   void Choose(const std::string& name, bool failing = false) {
     HWND combo = Item(IDC_PROPS_LIST);
     const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name.c_str()));
@@ -84,7 +83,8 @@ class SaverProperties : public ModeTest {
       SendMessageA(list, LB_SETTOPINDEX, index, 0);  // scrolled into sight, as a user would
       SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
       MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
-      at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+      const LONG middle = (item.top + item.bottom) / 2;  // a new point each aim: the same one is no move
+      at = {(item.left + item.right) / 2, at.y == middle ? middle + 1 : middle};
       harness::MouseMoveTo(at.x, at.y);
       return harness::WaitUntil([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == index; }, 1000);
     }, 20000)) << name << " never lit";

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Runs one GoogleTest program under the shared Wine session and fails unless
-# it really ran tests: an exe that Wine silently did not start (exit 0, no
-# output) must never count as green.
-#   run-gtest.sh STATE_DIR TEST.exe [ARG...]   (absolute Unix paths are passed
-#   to the program as Windows paths)
-# With WINE_VERSION_MODE set (win95, nt40, win10...), Wine reports that
-# Windows version to the test program itself.
+# Runs one GoogleTest program under the shared Wine session and fails unless it really ran tests: an
+# exe that Wine silently did not start (exit 0, no output) must never count as green.
+#   run-gtest.sh STATE_DIR TEST.exe [ARG...]   (absolute Unix paths are passed as Windows paths)
+# With WINE_VERSION_MODE set (win95, nt40, win10...), Wine reports that Windows version to the program.
 set -u
 state="$(cd "${1:?state folder}" && pwd)"
 exe="${2:?test exe}"
@@ -20,11 +17,10 @@ if [ ! -f "$state/display" ]; then
 fi
 
 # A 32-bit test program needs the 32-bit Wine loader; without it (its package
-# index was broken when the machine was set up) the test is skipped, loudly.
+# index was broken, or the kernel runs no 32-bit programs) the test is skipped, loudly.
 pe_machine() { od -An -tx2 -j $(( $(od -An -tu4 -j60 -N4 "$1") + 4 )) -N2 "$1" | tr -d ' '; }
-if [ "$(pe_machine "$exe")" = "014c" ] &&
-   ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
-  echo "run-gtest: SKIPPED: $(basename "$exe") is a 32-bit program and 32-bit Wine (wine32) is not installed" >&2
+if [ "$(pe_machine "$exe")" = "014c" ] && ! wine32_runs; then
+  echo "run-gtest: SKIPPED: $(basename "$exe") is a 32-bit program and 32-bit Wine does not run here" >&2
   exit 77
 fi
 
@@ -41,8 +37,8 @@ else
 fi
 
 log="$state/$(basename "$exe" .exe)${WINE_LOG_TAG:+.$WINE_LOG_TAG}${WINE_VERSION_MODE:+.$WINE_VERSION_MODE}.log"
-# Output goes to a file first: programs Wine starts in the background inherit
-# the handles and would otherwise keep ctest waiting.
+# Output goes to a file first: programs Wine starts in the background inherit the handles and would
+# otherwise keep ctest waiting.
 if [ -n "${WINE_DESKTOP:-}" ]; then
   # In a virtual desktop of this name and size, whose display can change size.
   # Its exit code is the desktop's, so the log alone tells failures.
