@@ -1,15 +1,9 @@
 #include "app/about_win.h"
 
-#include "app/helppath.h"
-#include "app/platform_win.h"
-#include "app/userxface.h"
+#include "base/platform_win.h"
 #include "res/resource.h"
 
 namespace {
-
-char* g_helpPath = nullptr;
-DWORD g_helpContext = kHelpNone;
-bool g_helpShown = false;
 
 void SetTextIfPresent(HWND dialog, int id, const char* text) {
   HWND control = GetDlgItem(dialog, id);
@@ -47,40 +41,4 @@ INT_PTR CALLBACK WelcomeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     default:
       return FALSE;
   }
-}
-
-const char* GetHelpFilePath() {
-  if (!g_helpPath) {
-    g_helpPath = new char[MAX_PATH + 1];
-    char modulePath[MAX_PATH + 1];
-    const DWORD length = GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    // A path cut at the buffer's end is no usable directory.
-    const bool known = length > 0 && length < MAX_PATH;
-    if (known) modulePath[length] = '\0';
-    ComposeHelpPath(known ? modulePath : nullptr, g_helpPath, MAX_PATH + 1);
-  }
-  return g_helpPath;
-}
-
-void SetHelpContext(DWORD context) { g_helpContext = context; }
-
-void ShowHelp() {
-  const BOOL shown = g_helpContext != kHelpNone
-                         ? WinHelpA(g_mainWindow, GetHelpFilePath(), HELP_CONTEXT, g_helpContext)
-                         : WinHelpA(g_mainWindow, GetHelpFilePath(), HELP_CONTENTS, 0);
-  if (shown) g_helpShown = true;
-}
-
-void ShowHelpTopic(DWORD context) {
-  SetHelpContext(context);
-  ShowHelp();
-}
-
-void CloseHelp() {
-  if (g_helpShown) {
-    WinHelpA(g_mainWindow, GetHelpFilePath(), HELP_QUIT, 0);
-    g_helpShown = false;
-  }
-  delete[] g_helpPath;
-  g_helpPath = nullptr;
 }

@@ -1,8 +1,8 @@
 #include "app/cmdline_win.h"
 
 #include "app/cmdline.h"
-#include "app/errortext.h"
-#include "app/messages.h"
+#include "base/errortext.h"
+#include "base/messages.h"
 #include "exit/fastexit_win.h"
 
 namespace {

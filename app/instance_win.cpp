@@ -1,6 +1,6 @@
 #include "app/instance_win.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <windows.h>
 
 #include "app/cmdline_win.h"
-#include "app/errortext.h"
+#include "base/errortext.h"
 #include "app/instance_win.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/userxface.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {

@@ -1,9 +1,10 @@
 // The main window's procedure: one handler per message, each a few calls
 // into the subsystem that does the work.
 #include "app/about_win.h"
-#include "app/errortext.h"
-#include "app/messages.h"
-#include "app/platform_win.h"
+#include "base/help_win.h"
+#include "base/errortext.h"
+#include "base/messages.h"
+#include "base/platform_win.h"
 #include "app/userxface.h"
 #include "buttonbar/bar_win.h"
 #include "buttonbar/tooltip_win.h"

@@ -1,23 +1,20 @@
 #include "app/userxface.h"
-#include "app/shelllib_win.h"
+#include "base/shelllib_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/errortext.h"
+#include "base/errortext.h"
 #include "app/instance_win.h"
-#include "app/messages.h"
-#include "app/platform_win.h"
-#include "app/report_win.h"
+#include "base/messages.h"
+#include "base/platform_win.h"
+#include "base/report_win.h"
 #include "app/startup.h"
 #include "buttonbar/input_win.h"
 #include "res/resource.h"
 #include "saver/saverstate_win.h"
 #include "settings/options_win.h"
 #include "tray/icons_win.h"
-
-HINSTANCE g_instance = nullptr;
-HWND g_mainWindow = nullptr;
 
 namespace {
 

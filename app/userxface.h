@@ -5,13 +5,9 @@
 
 #include <windows.h>
 
+#include "base/process_win.h"
 #include "buttonbar/face_win.h"
 #include "settings/options.h"
-
-// Process-wide values: the module instance and the main window (0 until it
-// exists, never cleared afterwards).
-extern HINSTANCE g_instance;
-extern HWND g_mainWindow;
 
 class StartupState;
 

@@ -1,11 +1,11 @@
 #include "buttonbar/bar_win.h"
-#include "app/shelllib_win.h"
+#include "base/shelllib_win.h"
 
 #include <shellapi.h>
 
 #include <initializer_list>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/userxface.h"
 #include "buttonbar/bargeometry.h"
 #include "buttonbar/input_win.h"

@@ -4,7 +4,7 @@
 #ifndef NAPKEY_BUTTONBAR_BARGEOMETRY_H
 #define NAPKEY_BUTTONBAR_BARGEOMETRY_H
 
-#include "app/placement.h"
+#include "base/placement.h"
 
 // Side of a square button for a size class: 18, 27 or 37 pixels.
 int ButtonPixelSize(int sizeClass);

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "app/errortext.h"
-#include "app/platform_win.h"
-#include "app/report_win.h"
-#include "app/userxface.h"
+#include "base/errortext.h"
+#include "base/platform_win.h"
+#include "base/report_win.h"
+#include "base/process_win.h"
 #include "buttonbar/bargeometry.h"
 
 namespace {

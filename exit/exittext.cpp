@@ -1,6 +1,6 @@
 #include "exit/exittext.h"
 
-#include "app/textbuf.h"
+#include "base/textbuf.h"
 
 const char kExitToDosExplanation[] =
     "Prior to using this program to Exit To DOS, you must have done so at least once before from Windows 95.  "

@@ -1,8 +1,8 @@
 #include "saver/launch_win.h"
 
-#include "app/errortext.h"
-#include "app/platform_win.h"
-#include "app/report_win.h"
+#include "base/errortext.h"
+#include "base/platform_win.h"
+#include "base/report_win.h"
 #include "saver/saverstate_win.h"
 
 namespace {

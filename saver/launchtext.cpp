@@ -1,6 +1,6 @@
 #include "saver/launchtext.h"
 
-#include "app/textbuf.h"
+#include "base/textbuf.h"
 
 const char* LaunchVerb(LaunchMode mode) {
   switch (mode) {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/platform_win.h"
-#include "app/textbuf.h"
+#include "base/platform_win.h"
+#include "base/textbuf.h"
 #include "saver/regnumber.h"
 
 namespace {

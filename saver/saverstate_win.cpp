@@ -2,9 +2,9 @@
 
 #include "saver/watchdog.h"
 
-#include "app/errortext.h"
-#include "app/platform_win.h"
-#include "app/userxface.h"
+#include "base/errortext.h"
+#include "base/platform_win.h"
+#include "base/process_win.h"
 #include "saver/registry_win.h"
 
 namespace {

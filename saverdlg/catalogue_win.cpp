@@ -3,9 +3,9 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "app/platform_win.h"
-#include "app/shelllib_win.h"
-#include "app/textbuf.h"
+#include "base/platform_win.h"
+#include "base/shelllib_win.h"
+#include "base/textbuf.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/textbuf.h"
+#include "base/textbuf.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/about_win.h"
-#include "app/textbuf.h"
+#include "base/help_win.h"
+#include "base/textbuf.h"
 #include "res/resource.h"
 #include "saverdlg/catalogue_win.h"
 

@@ -1,8 +1,8 @@
 #include "saverdlg/minipreview_win.h"
 
-#include "app/report_win.h"
-#include "app/textbuf.h"
-#include "app/userxface.h"
+#include "base/report_win.h"
+#include "base/textbuf.h"
+#include "base/process_win.h"
 #include "buttonbar/input_win.h"
 #include "saver/launch_win.h"
 #include "saverdlg/catalogue_win.h"

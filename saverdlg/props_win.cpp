@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "app/about_win.h"
-#include "app/messages.h"
-#include "app/platform_win.h"
-#include "app/userxface.h"
+#include "base/help_win.h"
+#include "base/messages.h"
+#include "base/platform_win.h"
+#include "base/process_win.h"
 #include "res/resource.h"
 #include "saver/launch_win.h"
 #include "saver/saverstate_win.h"

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "app/placement.h"
+#include "base/placement.h"
 #include "saverdlg/exeheader.h"
 
 struct PasswordControls {

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "app/textbuf.h"
+#include "base/textbuf.h"
 
 namespace {
 

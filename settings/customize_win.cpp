@@ -6,12 +6,13 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/about_win.h"
-#include "app/shelllib_win.h"
-#include "app/messages.h"
-#include "app/platform_win.h"
-#include "app/report_win.h"
-#include "app/userxface.h"
+#include "base/help_win.h"
+#include "base/shelllib_win.h"
+#include "base/messages.h"
+#include "base/platform_win.h"
+#include "base/report_win.h"
+#include "base/process_win.h"
+#include "buttonbar/face_win.h"
 #include "buttonbar/face_win.h"
 #include "buttonbar/input_win.h"
 #include "res/resource.h"

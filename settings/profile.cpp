@@ -1,6 +1,6 @@
 #include "settings/profile.h"
 
-#include "app/textbuf.h"
+#include "base/textbuf.h"
 
 const char kIniFileName[] = "napkey.ini";
 const char kMainSectionName[] = "Drowsel";

@@ -1,5 +1,5 @@
-#include "app/errortext.h"
-#include "app/messages.h"
+#include "base/errortext.h"
+#include "base/messages.h"
 #include "app/userxface.h"
 #include "tray/traytext.h"
 

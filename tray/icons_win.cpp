@@ -1,9 +1,9 @@
 #include "tray/icons_win.h"
-#include "app/shelllib_win.h"
+#include "base/shelllib_win.h"
 
 #include <shellapi.h>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/userxface.h"
 #include "res/resource.h"
 #include "saver/saverstate_win.h"

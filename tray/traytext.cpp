@@ -1,7 +1,7 @@
 #include "tray/traytext.h"
 
-#include "app/messages.h"
-#include "app/textbuf.h"
+#include "base/messages.h"
+#include "base/textbuf.h"
 #include "res/resource.h"
 #include "settings/options.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "dialogs.h"
 #include "msgspy.h"
 #include "res/resource.h"

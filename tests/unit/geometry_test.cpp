@@ -4,7 +4,7 @@
 #include <tuple>
 #include <utility>
 
-#include "app/placement.h"
+#include "base/placement.h"
 #include "buttonbar/bargeometry.h"
 #include "settings/options.h"
 

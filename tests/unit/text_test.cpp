@@ -9,9 +9,9 @@
 #include <utility>
 
 #include "app/cmdline.h"
-#include "app/helppath.h"
-#include "app/messages.h"
-#include "app/textbuf.h"
+#include "base/helppath.h"
+#include "base/messages.h"
+#include "base/textbuf.h"
 #include "saver/launchtext.h"
 #include "saver/regnumber.h"
 #include "saver/watchdog.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/platform_win.h"
+#include "base/platform_win.h"
 #include "dialogs.h"
 #include "res/resource.h"
 #include "saverdlg/catalogue_win.h"

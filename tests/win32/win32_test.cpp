@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
-#include "app/platform_win.h"
-#include "app/report_win.h"
+#include "base/platform_win.h"
+#include "base/report_win.h"
 #include "app/userxface.h"
 #include "dialogs.h"
 #include "res/resource.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "probe_shared.h"
 
 namespace {

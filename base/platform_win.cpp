@@ -1,6 +1,6 @@
-#include "app/platform_win.h"
+#include "base/platform_win.h"
 
-#include "app/placement.h"
+#include "base/placement.h"
 
 namespace {
 

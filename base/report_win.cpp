@@ -1,4 +1,4 @@
-#include "app/report_win.h"
+#include "base/report_win.h"
 
 #include <cstdint>
 

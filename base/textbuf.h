@@ -2,8 +2,8 @@
 // the text stays terminated, so no caller can write past its buffer. Numbers
 // are written here rather than by the C runtime's printf family, which would
 // add some 20 KB of formatting code to the program for a handful of integers.
-#ifndef NAPKEY_APP_TEXTBUF_H
-#define NAPKEY_APP_TEXTBUF_H
+#ifndef NAPKEY_BASE_TEXTBUF_H
+#define NAPKEY_BASE_TEXTBUF_H
 
 #include <cstddef>
 

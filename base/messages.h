@@ -2,8 +2,8 @@
 // is found. Every surface (bar, icons, hot keys, command line of a second
 // instance, Customize sheet) turns input into one of these, sent to the main
 // window.
-#ifndef NAPKEY_APP_MESSAGES_H
-#define NAPKEY_APP_MESSAGES_H
+#ifndef NAPKEY_BASE_MESSAGES_H
+#define NAPKEY_BASE_MESSAGES_H
 
 // Also the name the icon and the popup menu are loaded by: the resources are
 // stored as IDR_NAPKEY_NAME (NAPKEY), and resource names match regardless of case.

@@ -1,7 +1,7 @@
 // Composition of the program's error reports, kept apart from MessageBox so
 // that every text can be checked byte for byte.
-#ifndef NAPKEY_APP_ERRORTEXT_H
-#define NAPKEY_APP_ERRORTEXT_H
+#ifndef NAPKEY_BASE_ERRORTEXT_H
+#define NAPKEY_BASE_ERRORTEXT_H
 
 #include <cstddef>
 

@@ -1,10 +1,10 @@
 // The one way program errors reach the user.
-#ifndef NAPKEY_APP_REPORT_WIN_H
-#define NAPKEY_APP_REPORT_WIN_H
+#ifndef NAPKEY_BASE_REPORT_WIN_H
+#define NAPKEY_BASE_REPORT_WIN_H
 
 #include <windows.h>
 
-#include "app/errortext.h"
+#include "base/errortext.h"
 
 // The text for one system error number: the system's own when it has one,
 // else the program's fallback text.

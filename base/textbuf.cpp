@@ -1,4 +1,4 @@
-#include "app/textbuf.h"
+#include "base/textbuf.h"
 
 TextBuilder::TextBuilder(char* out, size_t size) : buffer(out), capacity(size) {
   if (capacity) buffer[0] = '\0';

@@ -1,4 +1,4 @@
-#include "app/helppath.h"
+#include "base/helppath.h"
 
 #include <cstring>
 

@@ -2,8 +2,8 @@
 // needs: loaded when it starts, so that a command-line copy (`napkey off`)
 // never loads those libraries. Each call fails quietly (0 or null) when its
 // library or function could not be had.
-#ifndef NAPKEY_APP_SHELLLIB_WIN_H
-#define NAPKEY_APP_SHELLLIB_WIN_H
+#ifndef NAPKEY_BASE_SHELLLIB_WIN_H
+#define NAPKEY_BASE_SHELLLIB_WIN_H
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,8 +1,8 @@
 // Where a dialog goes when it opens: centred on its reference window and kept
 // two pixels inside the work area, so it never lies under the taskbar or an
 // application desktop toolbar.
-#ifndef NAPKEY_APP_PLACEMENT_H
-#define NAPKEY_APP_PLACEMENT_H
+#ifndef NAPKEY_BASE_PLACEMENT_H
+#define NAPKEY_BASE_PLACEMENT_H
 
 struct Rect32 {
   long left, top, right, bottom;

@@ -1,6 +1,6 @@
-#include "app/errortext.h"
+#include "base/errortext.h"
 
-#include "app/textbuf.h"
+#include "base/textbuf.h"
 
 const char kProgramCaption[] = "Drowsel/Plus";
 const char kSupportAddress[] = "support@napkey.example";

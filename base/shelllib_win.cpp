@@ -1,4 +1,4 @@
-#include "app/shelllib_win.h"
+#include "base/shelllib_win.h"
 
 namespace {
 

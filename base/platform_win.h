@@ -1,6 +1,6 @@
 // Which Windows the program runs on, and where its dialogs open.
-#ifndef NAPKEY_APP_PLATFORM_WIN_H
-#define NAPKEY_APP_PLATFORM_WIN_H
+#ifndef NAPKEY_BASE_PLATFORM_WIN_H
+#define NAPKEY_BASE_PLATFORM_WIN_H
 
 #include <windows.h>
 

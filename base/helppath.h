@@ -1,6 +1,6 @@
 // Where the help file is looked for: next to the program file.
-#ifndef NAPKEY_APP_HELPPATH_H
-#define NAPKEY_APP_HELPPATH_H
+#ifndef NAPKEY_BASE_HELPPATH_H
+#define NAPKEY_BASE_HELPPATH_H
 
 #include <cstddef>
 
