@@ -45,7 +45,8 @@ void OnDestroy() {
 void OnPaint(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  PaintBarBorder(dc, window);
+  if (UserXface* app = Existing())
+    if (app->options) app->bar.PaintBorder(dc, app->options->ButtonBar.Border);
   EndPaint(window, &paint);
 }
 
@@ -72,7 +73,8 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 
 void OnMouseMove(HWND window) {
   if (GetCapture() == window) {
-    if (UserXface* app = Existing()) app->TrackDrag(kDragMove);
+    if (UserXface* app = Existing())
+      if (app->options) app->bar.TrackDrag(*app->options, kDragMove);
   } else {
     TooltipTrack(window, nullptr);
   }
@@ -81,11 +83,13 @@ void OnMouseMove(HWND window) {
 void OnLeftButtonDown(HWND window) {
   TooltipCancel();
   SetCapture(window);
-  if (UserXface* app = Existing()) app->TrackDrag(kDragStart);
+  if (UserXface* app = Existing())
+    if (app->options) app->bar.TrackDrag(*app->options, kDragStart);
 }
 
 void OnLeftButtonUp() {
-  if (UserXface* app = Existing()) app->TrackDrag(kDragEnd);
+  if (UserXface* app = Existing())
+    if (app->options) app->bar.TrackDrag(*app->options, kDragEnd);
   ReleaseCapture();
 }
 
@@ -145,12 +149,11 @@ void OnPopupMenu(HWND window) {
   DestroyMenu(menu);
 }
 
-void OnTaskbarCreated() {
-  if (UserXface* app = Existing()) {
-    app->saverIconShown = FALSE;
-    app->fastExitIconShown = FALSE;
-    app->UpdateTaskbarIcons();
-  }
+void OnTaskbarCreated(HWND window) {
+  UserXface* app = Existing();
+  if (!app || !app->options) return;
+  app->icons.Forget();
+  app->icons.Update(window, *app->options, CurrentSaverState().active != 0);
 }
 
 }  // namespace
@@ -172,14 +175,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 1;
     case WM_DISPLAYCHANGE:
       // A smaller screen must not leave the bar where it no longer shows.
-      if ((app = Existing())) app->QueryFreeArea();
+      if ((app = Existing())) app->bar.QueryFreeArea();
       OnSettingChange();
       return 0;
     case WM_WININICHANGE:
       OnSettingChange();
       return 0;
     case WM_DRAWITEM:
-      if ((app = Existing())) app->OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      if ((app = Existing())) app->bar.OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return 0;
     case WM_COMMAND:
       OnWmCommand(window, wParam, lParam);
@@ -208,17 +211,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
       return 0;
     case WM_HOTKEY:
-      if ((app = Existing())) app->OnHotKey(window, wParam, lParam);
+      if ((app = Existing())) app->OnHotKey(window, wParam);
       return 0;
     case WM_NAPKEY_APPLY_OPTIONS:
       // Before start-up completes there is nothing to apply the record to.
       if ((app = Existing())) app->ApplyOptions(reinterpret_cast<const Options*>(lParam));
       return 0;
     case WM_NAPKEY_SAVER_ICON:
-      if ((app = Existing())) app->OnSaverIconNotify(window, wParam, lParam);
+      if ((app = Existing()) && app->options) app->icons.OnSaverIconNotify(window, wParam, lParam, *app->options);
       return 0;
     case WM_NAPKEY_APPBAR:
-      if ((app = Existing())) app->OnAppBarNotify(window, wParam, lParam);
+      if ((app = Existing()) && app->options) app->bar.OnAppBarNotify(*app->options, wParam, lParam);
       return 0;
     case WM_NAPKEY_TOGGLE_SAVER:
       OnToggleSaver(wParam);
@@ -236,7 +239,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       OnPopupMenu(window);
       return 0;
     case WM_NAPKEY_FAST_EXIT_ICON:
-      if ((app = Existing())) app->OnFastExitIconNotify(window, wParam, lParam);
+      if ((app = Existing()) && app->options)
+        app->icons.OnFastExitIconNotify(window, wParam, lParam, *app->options);
       return 0;
     case WM_NAPKEY_SAVER_CHANGED:
       if ((app = Existing())) app->RefreshSaverState();
@@ -245,7 +249,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       // The shell's taskbar was re-created (Explorer restarted): the icons
       // went with it, and a program whose bar may be hidden must stay reachable.
       if (message == TaskbarCreatedMessage() && message != 0) {
-        OnTaskbarCreated();
+        OnTaskbarCreated(window);
         return 0;
       }
       return DefWindowProcA(window, message, wParam, lParam);
@@ -270,7 +274,7 @@ void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_TOGGLE_ON_TOP:
       if (options) {
         options->ButtonBar.OnTop = options->ButtonBar.OnTop ? 0 : 1;
-        SetBarZOrder(options->ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST);
+        bar.KeepOnTopAsSet(*options);
       }
       break;
     case IDM_WINDOWS_EXIT: SendMessageA(window, WM_NAPKEY_FAST_EXIT, 1, 0); break;
@@ -287,7 +291,7 @@ void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
         if (!options->Customize(window)) ApplyOptions(&before);
         // Some systems (Wine) make no window topmost while a dialog it owns
         // is open, so an "On Top" applied from the sheet would not hold.
-        SetBarZOrder(options->ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST);
+        bar.KeepOnTopAsSet(*options);
       }
       break;
     case IDM_SHOW_BAR:

@@ -1,38 +1,21 @@
 #include "app/userxface.h"
-#include "base/shelllib_win.h"
 
-#include <commctrl.h>
-#include <shellapi.h>
-
-#include "base/errortext.h"
 #include "app/instance_win.h"
+#include "app/startup.h"
+#include "base/errortext.h"
 #include "base/messages.h"
 #include "base/platform_win.h"
 #include "base/report_win.h"
-#include "app/startup.h"
-#include "buttonbar/input_win.h"
+#include "base/shelllib_win.h"
 #include "res/resource.h"
 #include "saver/saverstate_win.h"
 #include "settings/options_win.h"
-#include "tray/icons_win.h"
 
 namespace {
 
 UserXface* g_userXface = nullptr;
 StartupState* g_startupState = nullptr;
 bool g_initialising = false;
-
-HWND CreateBarButton(HWND parent, int id, const char* text) {
-  return CreateWindowExA(0, "button", text, WS_CHILD | BS_OWNERDRAW, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_instance, nullptr);
-}
-
-void Subclass(HWND button) {
-  if (!button) return;
-  const LONG_PTR previous =
-      SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BarButtonProc));
-  if (!originalButtonProc) originalButtonProc = reinterpret_cast<WNDPROC>(previous);
-}
 
 }  // namespace
 
@@ -119,45 +102,12 @@ UserXface::UserXface() {
     return;
   }
 
-  fastExitButton = CreateBarButton(g_mainWindow, IDC_BAR_FAST_EXIT, "");
-  propertiesButton = CreateBarButton(g_mainWindow, IDC_BAR_PROPERTIES, "Screen saver properties");
-  toggleButton = CreateBarButton(g_mainWindow, IDC_BAR_TOGGLE, "");
-  startButton = CreateBarButton(g_mainWindow, IDC_BAR_START, "Start screen saver");
-  Subclass(fastExitButton);
-  Subclass(propertiesButton);
-  Subclass(toggleButton);
-  Subclass(startButton);
-
-  toggleFace.Load(kButtonToggle, 0);
-  startFace.Load(kButtonStart, 0);
-  fastExitFace.Load(kButtonFastExit, 0);
-  propertiesFace.Load(kButtonProperties, 0);
-
-  if (GetPlatformLevel() >= 4) {
-    APPBARDATA data;
-    ZeroMemory(&data, sizeof data);
-    data.cbSize = sizeof data;
-    data.hWnd = g_mainWindow;
-    data.uCallbackMessage = WM_NAPKEY_APPBAR;
-    appBarRegistered = AppBarMessage(ABM_NEW, &data) ? TRUE : FALSE;
-  }
-  QueryFreeArea();
+  bar.Create(g_mainWindow, GetPlatformLevel() >= 4);
 }
 
-// The main window is already destroyed here; this only lets go of what the
-// object registered and owns. The faces are members and go last, in reverse
-// order of declaration.
+// The main window is already destroyed here; the bar and the icons, members,
+// let go of what they registered with the shell as they go.
 UserXface::~UserXface() {
-  if (appBarRegistered) {
-    APPBARDATA data;
-    ZeroMemory(&data, sizeof data);
-    data.cbSize = sizeof data;
-    data.hWnd = g_mainWindow;
-    AppBarMessage(ABM_REMOVE, &data);
-    appBarRegistered = FALSE;
-  }
-  RemoveTaskbarIcon(kSaverIconId);
-  RemoveTaskbarIcon(kFastExitIconId);
   delete options;
   options = nullptr;
 }
@@ -174,9 +124,29 @@ void UserXface::ApplyOptions(const Options* record) {
 }
 
 void UserXface::ApplyAll() {
-  UpdateTaskbarIcons();
-  LayoutBar();
-  RegisterHotKeys();
+  if (!options) return;
+  icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0);
+  bar.Layout(*options);
+  hotKeys.Register(g_mainWindow, options->HotKeys);
+}
+
+void UserXface::LayoutBar() {
+  if (options) bar.Layout(*options);
+}
+
+void UserXface::RefreshSaverState() {
+  const bool active = CurrentSaverState().active != 0;
+  if (options) icons.Update(g_mainWindow, *options, active);
+  bar.ShowSaverState(active);
+}
+
+void UserXface::OnHotKey(HWND window, WPARAM id) {
+  if (!hotKeys.Press(window, id)) return;
+  if (options && !options->ButtonBar.Show) {
+    options->ButtonBar.Show = 1;
+    LayoutBar();
+  }
+  SetForegroundWindow(window);
 }
 
 void UserXface::SaveSettings() {
@@ -188,6 +158,6 @@ void UserXface::SaveSettings() {
 }
 
 void UserXface::SetAllowFlags(BOOL allowed) {
-  iconClicksAllowed = allowed;
-  hotKeysAllowed = allowed;
+  icons.clicksAllowed = allowed != FALSE;
+  hotKeys.allowed = allowed != FALSE;
 }

@@ -1,13 +1,15 @@
-// The application object: owner of the main window's resources, the button
-// faces and the live options record for the whole run.
+// The application object: owner of the main window, the bar, the taskbar
+// icons, the hot keys and the live options record for the whole run.
 #ifndef NAPKEY_APP_USERXFACE_H
 #define NAPKEY_APP_USERXFACE_H
 
 #include <windows.h>
 
 #include "base/process_win.h"
-#include "buttonbar/face_win.h"
+#include "buttonbar/bar_win.h"
 #include "settings/options.h"
+#include "tray/hotkeys_win.h"
+#include "tray/icons_win.h"
 
 class StartupState;
 
@@ -17,24 +19,9 @@ class UserXface {
   // initialising), 2 destroy; any other mode returns the pointer unchanged.
   static UserXface* Access(int mode);
 
-  // Bar buttons, in field order: enable/disable, start, Fast Exit, properties.
-  HWND toggleButton = nullptr;
-  HWND startButton = nullptr;
-  HWND fastExitButton = nullptr;
-  HWND propertiesButton = nullptr;
-  ButtonFace toggleFace;
-  ButtonFace startFace;
-  ButtonFace fastExitFace;
-  ButtonFace propertiesFace;
-  int32_t barWidth = 0;
-  int32_t barHeight = 0;
-  BOOL appBarRegistered = FALSE;
-  RECT freeArea = {0, 0, 0, 0};
-  int32_t dragState = 0;
-  BOOL saverIconShown = FALSE;
-  BOOL fastExitIconShown = FALSE;
-  BOOL iconClicksAllowed = TRUE;
-  BOOL hotKeysAllowed = TRUE;
+  ButtonBar bar;
+  TaskbarIcons icons;
+  HotKeys hotKeys;
   Options* options = nullptr;
 
   void ApplyOptions(const Options* record);
@@ -44,22 +31,10 @@ class UserXface {
   // The bracket around every modal dialog of the program: icon clicks and
   // most hot keys only beep while it is closed.
   void SetAllowFlags(BOOL allowed);
-
-  // Button bar.
   void LayoutBar();
-  void PositionBar();
-  void QueryFreeArea();
-  void SetBarZOrder(HWND insertAfter);
-  void TrackDrag(int phase);
-  void OnAppBarNotify(HWND window, WPARAM code, LPARAM parameter);
-  void OnDrawItem(const DRAWITEMSTRUCT* item);
-  // Taskbar icons and hot keys.
-  void UpdateTaskbarIcons();
+  // The bar's toggle button and the icons after the saver's state changed.
   void RefreshSaverState();
-  void OnSaverIconNotify(HWND window, WPARAM id, LPARAM mouseMessage);
-  void OnFastExitIconNotify(HWND window, WPARAM id, LPARAM mouseMessage);
-  void RegisterHotKeys();
-  void OnHotKey(HWND window, WPARAM id, LPARAM keys);
+  void OnHotKey(HWND window, WPARAM id);
 
  private:
   UserXface();

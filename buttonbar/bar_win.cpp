@@ -1,35 +1,73 @@
 #include "buttonbar/bar_win.h"
-#include "base/shelllib_win.h"
 
 #include <shellapi.h>
 
 #include <initializer_list>
 
 #include "base/messages.h"
-#include "app/userxface.h"
+#include "base/process_win.h"
+#include "base/shelllib_win.h"
 #include "buttonbar/bargeometry.h"
 #include "buttonbar/input_win.h"
 #include "buttonbar/tooltip_win.h"
+#include "res/resource.h"
 #include "saver/saverstate_win.h"
 
 namespace {
 
-// Cursor offset from the bar's corner while dragging.
-POINT g_grab = {0, 0};
-
 Rect32 ToRect32(const RECT& r) { return Rect32{r.left, r.top, r.right, r.bottom}; }
 
-const char* ToggleText() {
-  return CurrentSaverState().active ? "Disable screen saver" : "Enable screen saver";
+const char* ToggleText(bool active) { return active ? "Disable screen saver" : "Enable screen saver"; }
+
+HWND CreateBarButton(HWND parent, int id, const char* text) {
+  HWND button = CreateWindowExA(0, "button", text, WS_CHILD | BS_OWNERDRAW, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_instance, nullptr);
+  if (!button) return nullptr;
+  const LONG_PTR previous = SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BarButtonProc));
+  if (!originalButtonProc) originalButtonProc = reinterpret_cast<WNDPROC>(previous);
+  return button;
+}
+
+APPBARDATA AppBarData(HWND window) {
+  APPBARDATA data;
+  ZeroMemory(&data, sizeof data);
+  data.cbSize = sizeof data;
+  data.hWnd = window;
+  return data;
 }
 
 }  // namespace
 
-void UserXface::LayoutBar() {
-  if (!options || !g_mainWindow) return;
-  const ButtonBarOptions& bar = options->ButtonBar;
+void ButtonBar::Create(HWND mainWindow, bool newShell) {
+  window = mainWindow;
+  fastExitButton = CreateBarButton(window, IDC_BAR_FAST_EXIT, "");
+  propertiesButton = CreateBarButton(window, IDC_BAR_PROPERTIES, "Screen saver properties");
+  toggleButton = CreateBarButton(window, IDC_BAR_TOGGLE, "");
+  startButton = CreateBarButton(window, IDC_BAR_START, "Start screen saver");
+  toggleFace.Load(kButtonToggle, 0);
+  startFace.Load(kButtonStart, 0);
+  fastExitFace.Load(kButtonFastExit, 0);
+  propertiesFace.Load(kButtonProperties, 0);
+  if (newShell) {
+    APPBARDATA data = AppBarData(window);
+    data.uCallbackMessage = WM_NAPKEY_APPBAR;
+    appBarRegistered = AppBarMessage(ABM_NEW, &data) != 0;
+  }
+  QueryFreeArea();
+}
+
+// The main window is already destroyed here: the shell knows it by its handle.
+ButtonBar::~ButtonBar() {
+  if (!appBarRegistered) return;
+  APPBARDATA data = AppBarData(window);
+  AppBarMessage(ABM_REMOVE, &data);
+}
+
+void ButtonBar::Layout(const Options& options) {
+  if (!window) return;
+  const ButtonBarOptions& bar = options.ButtonBar;
   if (!bar.Show) {
-    ShowWindow(g_mainWindow, SW_HIDE);
+    ShowWindow(window, SW_HIDE);
     return;
   }
   const int size = ClampButtonSize(bar.ButtonSize, 0);
@@ -41,12 +79,13 @@ void UserXface::LayoutBar() {
   const int side = toggleFace.Object() ? toggleFace.frameWidth + toggleFace.inset : ButtonPixelSize(size);
 
   const BarLayout layout =
-      ComputeBarLayout(bar.CountButtons(), side, bar.Border, bar.SpaceBetween, options->Position.Orient);
-  barWidth = layout.width;
-  barHeight = layout.height;
+      ComputeBarLayout(bar.CountButtons(), side, bar.Border, bar.SpaceBetween, options.Position.Orient);
+  width = layout.width;
+  height = layout.height;
 
-  SetWindowTextA(fastExitButton, FastExitActionName(options->FastExit.FastExitOpt));
-  SetWindowTextA(toggleButton, ToggleText());
+  const bool active = CurrentSaverState().active != 0;
+  SetWindowTextA(fastExitButton, FastExitActionName(options.FastExit.FastExitOpt));
+  SetWindowTextA(toggleButton, ToggleText(active));
 
   // The bar's fixed order of places.
   const struct {
@@ -70,34 +109,31 @@ void UserXface::LayoutBar() {
 
   for (ButtonFace* face : {&toggleFace, &startFace, &fastExitFace, &propertiesFace}) {
     face->pressed = FALSE;
-    face->saverEnabled = CurrentSaverState().active ? TRUE : FALSE;
+    face->saverEnabled = active ? TRUE : FALSE;
   }
   EnableTooltips(bar.Tooltips);
-  PositionBar();
-  InvalidateRect(g_mainWindow, nullptr, TRUE);
-  UpdateWindow(g_mainWindow);
+  Place(options);
+  InvalidateRect(window, nullptr, TRUE);
+  UpdateWindow(window);
 }
 
-void UserXface::PositionBar() {
-  if (!options || !options->ButtonBar.Show || !g_mainWindow) return;
-  const Point32 at = PlaceBarRect(ToRect32(freeArea), barWidth, barHeight, options->Position.X,
-                                  options->Position.Y, options->Position.Edge);
-  SetWindowPos(g_mainWindow, options->ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, barWidth,
-               barHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+void ButtonBar::Place(const Options& options) {
+  if (!options.ButtonBar.Show || !window) return;
+  const Point32 at =
+      PlaceBarRect(ToRect32(freeArea), width, height, options.Position.X, options.Position.Y, options.Position.Edge);
+  SetWindowPos(window, options.ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, width, height,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 // The bar reserves no space of its own (no ABM_SETPOS): it only keeps out of
 // what the taskbar and other desktop toolbars reserve.
-void UserXface::QueryFreeArea() {
+void ButtonBar::QueryFreeArea() {
   freeArea.left = 0;
   freeArea.top = 0;
   freeArea.right = GetSystemMetrics(SM_CXSCREEN);
   freeArea.bottom = GetSystemMetrics(SM_CYSCREEN);
   if (!appBarRegistered) return;
-  APPBARDATA data;
-  ZeroMemory(&data, sizeof data);
-  data.cbSize = sizeof data;
-  data.hWnd = g_mainWindow;
+  APPBARDATA data = AppBarData(window);
   data.rc = freeArea;
   for (UINT edge : {ABE_TOP, ABE_BOTTOM, ABE_LEFT, ABE_RIGHT}) {
     data.uEdge = edge;
@@ -106,66 +142,70 @@ void UserXface::QueryFreeArea() {
   freeArea = data.rc;
 }
 
-void UserXface::OnAppBarNotify(HWND, WPARAM code, LPARAM parameter) {
+void ButtonBar::OnAppBarNotify(const Options& options, WPARAM code, LPARAM parameter) {
   switch (code) {
     case ABN_POSCHANGED:
       QueryFreeArea();
-      PositionBar();
+      Place(options);
       break;
     case ABN_FULLSCREENAPP:
       if (parameter)
-        SetBarZOrder(HWND_BOTTOM);
-      else if (options)
-        SetBarZOrder(options->ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST);
+        SetZOrder(options, HWND_BOTTOM);
+      else
+        KeepOnTopAsSet(options);
       break;
     default: break;
   }
 }
 
-void UserXface::SetBarZOrder(HWND insertAfter) {
-  if (!options || !options->ButtonBar.Show) return;
-  SetWindowPos(g_mainWindow, insertAfter, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+void ButtonBar::SetZOrder(const Options& options, HWND insertAfter) {
+  if (!options.ButtonBar.Show) return;
+  SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void ButtonBar::KeepOnTopAsSet(const Options& options) {
+  SetZOrder(options, options.ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST);
 }
 
 // The pointer is where the mouse message being handled puts it, not where it
 // is by the time a busy program gets to the message: a late press would move
 // the grab, and a late poll would drag to a stale or later place.
-void UserXface::TrackDrag(int phase) {
+void ButtonBar::TrackDrag(Options& options, int phase) {
   const DWORD at = GetMessagePos();
   const POINT cursor = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
   RECT bar;
-  GetWindowRect(g_mainWindow, &bar);
+  GetWindowRect(window, &bar);
   const bool ctrl = IsKeyDown(VK_CONTROL) != 0;
   switch (phase) {
     case kDragStart:
       dragState = kDragging;
-      g_grab.x = cursor.x - bar.left;
-      g_grab.y = cursor.y - bar.top;
+      grab.x = cursor.x - bar.left;
+      grab.y = cursor.y - bar.top;
       break;
     case kDragMove: {
-      if (dragState != kDragging || !options) return;
+      if (dragState != kDragging) return;
       dragState = kDragStepping;  // moves caused by this step are not steps of their own
       DragInput input;
       input.cursor = Point32{cursor.x, cursor.y};
-      input.grab = Point32{g_grab.x, g_grab.y};
+      input.grab = Point32{grab.x, grab.y};
       input.freeArea = ToRect32(freeArea);
-      input.barWidth = barWidth;
-      input.barHeight = barHeight;
-      input.edge = options->Position.Edge;
-      input.orient = options->Position.Orient;
+      input.barWidth = width;
+      input.barHeight = height;
+      input.edge = options.Position.Edge;
+      input.orient = options.Position.Orient;
       input.keepOrientation = ctrl;
       const DragResult step = DragStep(input);
-      options->Position.SetXY(step.x, step.y);
+      options.Position.SetXY(step.x, step.y);
       if (step.edge == input.edge && step.orient == input.orient) {
-        PositionBar();
+        Place(options);
       } else {
-        options->Position.Edge = step.edge;
-        options->Position.Orient = step.orient;
-        LayoutBar();
+        options.Position.Edge = step.edge;
+        options.Position.Orient = step.orient;
+        Layout(options);
         // Keep the cursor at the same place on the re-shaped bar.
-        GetWindowRect(g_mainWindow, &bar);
-        g_grab.x = cursor.x - bar.left;
-        g_grab.y = cursor.y - bar.top;
+        GetWindowRect(window, &bar);
+        grab.x = cursor.x - bar.left;
+        grab.y = cursor.y - bar.top;
       }
       dragState = kDragging;
       break;
@@ -178,13 +218,37 @@ void UserXface::TrackDrag(int phase) {
   }
 }
 
-void PaintBarBorder(HDC dc, HWND window) {
-  UserXface* app = UserXface::Access(1);
-  if (!app || !app->options || app->options->ButtonBar.Border < 2) return;
+void ButtonBar::OnDrawItem(const DRAWITEMSTRUCT* item) {
+  if (!item) return;
+  ButtonFace* face = nullptr;
+  switch (item->CtlID) {
+    case IDC_BAR_TOGGLE: face = &toggleFace; break;
+    case IDC_BAR_PROPERTIES: face = &propertiesFace; break;
+    case IDC_BAR_START: face = &startFace; break;
+    case IDC_BAR_FAST_EXIT: face = &fastExitFace; break;
+    default: return;
+  }
+  if (item->itemAction & ODA_SELECT) {
+    face->pressed = (item->itemState & ODS_SELECTED) ? TRUE : FALSE;
+    face->saverEnabled = CurrentSaverState().active ? TRUE : FALSE;
+  }
+  if (item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) face->Paint(item->hDC);
+}
+
+void ButtonBar::ShowSaverState(bool active) {
+  toggleFace.pressed = FALSE;
+  toggleFace.saverEnabled = active ? TRUE : FALSE;
+  SetWindowTextA(toggleButton, ToggleText(active));
+  InvalidateRect(toggleButton, nullptr, FALSE);
+  UpdateWindow(toggleButton);
+}
+
+void ButtonBar::PaintBorder(HDC dc, int border) const {
+  if (border < 2) return;
   RECT rect;
   GetWindowRect(window, &rect);
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  const bool thin = app->options->ButtonBar.Border == 2;
+  const bool thin = border == 2;
   const FrameLine lines[] = {
       {COLOR_3DDKSHADOW, {{0, h - 1}, {w - 1, h - 1}, {w - 1, 0}, {w - 1, 1}}, 4},
       {COLOR_BTNSHADOW, {{1, h - 2}, {w - 2, h - 2}, {w - 2, 0}, {0, 0}}, 3},

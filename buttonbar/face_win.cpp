@@ -1,9 +1,8 @@
 #include "buttonbar/face_win.h"
 
-#include "app/userxface.h"
+#include "base/process_win.h"
 #include "buttonbar/bargeometry.h"
 #include "res/resource.h"
-#include "saver/saverstate_win.h"
 #include "settings/options.h"
 
 namespace {
@@ -120,21 +119,4 @@ void SizeFacePreview(HWND dialog, int controlId, int sizeClass) {
   MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
   const int side = ButtonPixelSize(sizeClass);
   MoveWindow(control, rect.left, rect.bottom - side, side, side, FALSE);
-}
-
-void UserXface::OnDrawItem(const DRAWITEMSTRUCT* item) {
-  if (!item) return;
-  ButtonFace* face = nullptr;
-  switch (item->CtlID) {
-    case IDC_BAR_TOGGLE: face = &toggleFace; break;
-    case IDC_BAR_PROPERTIES: face = &propertiesFace; break;
-    case IDC_BAR_START: face = &startFace; break;
-    case IDC_BAR_FAST_EXIT: face = &fastExitFace; break;
-    default: return;
-  }
-  if (item->itemAction & ODA_SELECT) {
-    face->pressed = (item->itemState & ODS_SELECTED) ? TRUE : FALSE;
-    face->saverEnabled = CurrentSaverState().active ? TRUE : FALSE;
-  }
-  if (item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) face->Paint(item->hDC);
 }

@@ -1,12 +1,13 @@
 #include "tray/icons_win.h"
-#include "base/shelllib_win.h"
 
 #include <shellapi.h>
 
+#include <initializer_list>
+
 #include "base/messages.h"
-#include "app/userxface.h"
+#include "base/process_win.h"
+#include "base/shelllib_win.h"
 #include "res/resource.h"
-#include "saver/saverstate_win.h"
 #include "tray/traytext.h"
 
 namespace {
@@ -36,12 +37,17 @@ HICON SmallIcon(int iconResource) {
 }
 
 // Adds, changes or removes one icon so that it matches `show`.
-void SyncIcon(UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, const char* tip) {
+NOTIFYICONDATAA IconRecord(HWND window, UINT id) {
   NOTIFYICONDATAA data;
   ZeroMemory(&data, sizeof data);
   data.cbSize = kIconRecordSize;
-  data.hWnd = g_mainWindow;
+  data.hWnd = window;
   data.uID = id;
+  return data;
+}
+
+void SyncIcon(HWND window, UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, const char* tip) {
+  NOTIFYICONDATAA data = IconRecord(window, id);
   data.uCallbackMessage = callback;
   DWORD operation = NIM_MODIFY;
   if ((show != 0) != (*shown != 0)) {
@@ -97,26 +103,23 @@ DWORD WINAPI DelayedSendThread(void* param) {
   return sent;
 }
 
-void UserXface::UpdateTaskbarIcons() {
-  if (!options) return;
-  const BOOL active = CurrentSaverState().active ? TRUE : FALSE;
-  SyncIcon(kSaverIconId, WM_NAPKEY_SAVER_ICON, options->TaskbarIcon.Show, &saverIconShown,
-           active ? IDI_SAVER_ENABLED : IDI_SAVER_DISABLED, SaverIconTip(active));
+void TaskbarIcons::Update(HWND mainWindow, const Options& options, bool saverActive) {
+  window = mainWindow;
+  SyncIcon(window, kSaverIconId, WM_NAPKEY_SAVER_ICON, options.TaskbarIcon.Show, &saverShown,
+           saverActive ? IDI_SAVER_ENABLED : IDI_SAVER_DISABLED, SaverIconTip(saverActive));
   char tip[64];
-  FastExitIconTip(options->FastExitTaskbarIcon.ExitOnSingleClick != 0, options->FastExit.FastExitOpt, tip,
-                  sizeof tip);
-  SyncIcon(kFastExitIconId, WM_NAPKEY_FAST_EXIT_ICON, options->FastExitTaskbarIcon.Show, &fastExitIconShown,
+  FastExitIconTip(options.FastExitTaskbarIcon.ExitOnSingleClick != 0, options.FastExit.FastExitOpt, tip, sizeof tip);
+  SyncIcon(window, kFastExitIconId, WM_NAPKEY_FAST_EXIT_ICON, options.FastExitTaskbarIcon.Show, &fastExitShown,
            IDI_FAST_EXIT, tip);
 }
 
-void UserXface::RefreshSaverState() {
-  UpdateTaskbarIcons();
-  const BOOL active = CurrentSaverState().active ? TRUE : FALSE;
-  toggleFace.pressed = FALSE;
-  toggleFace.saverEnabled = active;
-  SetWindowTextA(toggleButton, active ? "Disable screen saver" : "Enable screen saver");
-  InvalidateRect(toggleButton, nullptr, FALSE);
-  UpdateWindow(toggleButton);
+// The main window is already destroyed here: the shell knows the icons by its handle.
+TaskbarIcons::~TaskbarIcons() {
+  if (!window) return;
+  for (UINT id : {kSaverIconId, kFastExitIconId}) {
+    NOTIFYICONDATAA data = IconRecord(window, id);
+    ShellNotifyIcon(NIM_DELETE, &data);
+  }
 }
 
 namespace {
@@ -133,25 +136,16 @@ void Carry(const IconClick& click, HWND window) {
 
 }  // namespace
 
-void UserXface::OnSaverIconNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
-  if (id != kSaverIconId || !options) return;
-  Carry(SaverIconClick(static_cast<unsigned>(mouseMessage), kMouse, iconClicksAllowed != FALSE,
-                       options->TaskbarIcon.SingleClick, options->TaskbarIcon.DoubleClick),
-        window);
+void TaskbarIcons::OnSaverIconNotify(HWND target, WPARAM id, LPARAM mouseMessage, const Options& options) const {
+  if (id != kSaverIconId) return;
+  Carry(SaverIconClick(static_cast<unsigned>(mouseMessage), kMouse, clicksAllowed, options.TaskbarIcon.SingleClick,
+                       options.TaskbarIcon.DoubleClick),
+        target);
 }
 
-void UserXface::OnFastExitIconNotify(HWND window, WPARAM id, LPARAM mouseMessage) {
-  if (id != kFastExitIconId || !options) return;
-  Carry(FastExitIconClick(static_cast<unsigned>(mouseMessage), kMouse, iconClicksAllowed != FALSE,
-                          options->FastExitTaskbarIcon.ExitOnSingleClick != 0),
-        window);
-}
-
-void RemoveTaskbarIcon(UINT id) {
-  NOTIFYICONDATAA data;
-  ZeroMemory(&data, sizeof data);
-  data.cbSize = kIconRecordSize;
-  data.hWnd = g_mainWindow;
-  data.uID = id;
-  ShellNotifyIcon(NIM_DELETE, &data);
+void TaskbarIcons::OnFastExitIconNotify(HWND target, WPARAM id, LPARAM mouseMessage, const Options& options) const {
+  if (id != kFastExitIconId) return;
+  Carry(FastExitIconClick(static_cast<unsigned>(mouseMessage), kMouse, clicksAllowed,
+                          options.FastExitTaskbarIcon.ExitOnSingleClick != 0),
+        target);
 }

@@ -4,10 +4,34 @@
 
 #include <windows.h>
 
+#include "settings/options.h"
+
 constexpr UINT kSaverIconId = 22766;
 constexpr UINT kFastExitIconId = 22767;
 
-void RemoveTaskbarIcon(UINT id);
+class TaskbarIcons {
+ public:
+  TaskbarIcons() = default;
+  ~TaskbarIcons();  // takes both icons away
+  TaskbarIcons(const TaskbarIcons&) = delete;
+  TaskbarIcons& operator=(const TaskbarIcons&) = delete;
+
+  // Adds, changes or removes each icon of the main window to match the options
+  // and the saver's state.
+  void Update(HWND mainWindow, const Options& options, bool saverActive);
+  // The shell's taskbar was made again, without them.
+  void Forget() { saverShown = fastExitShown = FALSE; }
+  void OnSaverIconNotify(HWND window, WPARAM id, LPARAM mouseMessage, const Options& options) const;
+  void OnFastExitIconNotify(HWND window, WPARAM id, LPARAM mouseMessage, const Options& options) const;
+
+  // Cleared while one of the program's modal dialogs is open: a click only beeps.
+  bool clicksAllowed = true;
+
+ private:
+  HWND window = nullptr;
+  BOOL saverShown = FALSE;
+  BOOL fastExitShown = FALSE;
+};
 
 // The message the shell broadcasts when its taskbar is (re-)created.
 UINT TaskbarCreatedMessage();
