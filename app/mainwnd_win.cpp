@@ -13,11 +13,16 @@
 #include "saver/launch_win.h"
 #include "saver/saverstate_win.h"
 #include "saverdlg/props_win.h"
+#include "settings/customize_win.h"
 #include "tray/icons_win.h"
 
 namespace {
 
 UserXface* Existing() { return UserXface::Access(1); }
+
+void HideTooltip() {
+  if (UserXface* app = Existing()) app->bar.tooltip.Hide();
+}
 
 // Clears the allow flags for the life of one of the program's modal dialogs.
 class ModalBracket {
@@ -56,10 +61,10 @@ void OnSettingChange() {
 }
 
 void OnWmCommand(HWND window, WPARAM wParam, LPARAM lParam) {
-  EnableTooltips(0);
+  if (UserXface* app = Existing()) app->bar.tooltip.Enable(0);
   if (UserXface* app = Existing()) app->OnCommand(window, wParam, lParam);
   if (UserXface* app = Existing())
-    if (app->options) EnableTooltips(app->options->ButtonBar.Tooltips);
+    if (app->options) app->bar.tooltip.Enable(app->options->ButtonBar.Tooltips);
 }
 
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -76,12 +81,12 @@ void OnMouseMove(HWND window) {
     if (UserXface* app = Existing())
       if (app->options) app->bar.TrackDrag(*app->options, kDragMove);
   } else {
-    TooltipTrack(window, nullptr);
+    if (UserXface* app = Existing()) app->bar.tooltip.Track(window, nullptr);
   }
 }
 
 void OnLeftButtonDown(HWND window) {
-  TooltipCancel();
+  HideTooltip();
   SetCapture(window);
   if (UserXface* app = Existing())
     if (app->options) app->bar.TrackDrag(*app->options, kDragStart);
@@ -129,7 +134,7 @@ void OnFastExit(HWND window, WPARAM alwaysAsk) {
 }
 
 void OnPopupMenu(HWND window) {
-  TooltipCancel();
+  HideTooltip();
   HMENU menu = LoadMenuA(g_instance, kMainWindowClass);
   if (!menu) return;
   HMENU popup = GetSubMenu(menu, 0);
@@ -202,12 +207,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       OnLeftButtonUp();
       return 0;
     case WM_LBUTTONDBLCLK:
-      TooltipCancel();
+      HideTooltip();
       SendMessageA(window, WM_COMMAND, IDM_CUSTOMIZE, 0);
       return 0;
     case WM_RBUTTONUP:
     case WM_NCRBUTTONUP:
-      TooltipCancel();
+      HideTooltip();
       SendMessageA(window, WM_NAPKEY_POPUP_MENU, 0, 0);
       return 0;
     case WM_HOTKEY:
@@ -288,7 +293,7 @@ void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
       if (options) {
         ModalBracket bracket;
         const Options before = *options;
-        if (!options->Customize(window)) ApplyOptions(&before);
+        if (!RunCustomizeSheet(window, options, &customizePage)) ApplyOptions(&before);
         // Some systems (Wine) make no window topmost while a dialog it owns
         // is open, so an "On Top" applied from the sheet would not hold.
         bar.KeepOnTopAsSet(*options);

@@ -9,6 +9,7 @@
 #include "base/shelllib_win.h"
 #include "res/resource.h"
 #include "saver/saverstate_win.h"
+#include "settings/customize_win.h"
 #include "settings/options_win.h"
 
 namespace {
@@ -48,7 +49,7 @@ UserXface* UserXface::Access(int mode) {
       SyncSaverState(true);
       if (g_startupState->DisableOnStart) SetSaverActive(0);
 
-      Options loaded(GetPlatformLevel());
+      Options loaded;
       loaded.Load(NapkeyIni(), GetPlatformLevel());
       g_userXface->ApplyOptions(&loaded);
 
@@ -103,6 +104,7 @@ UserXface::UserXface() {
   }
 
   bar.Create(g_mainWindow, GetPlatformLevel() >= 4);
+  customizePage = FirstCustomizePage(GetPlatformLevel());
 }
 
 // The main window is already destroyed here; the bar and the icons, members,
@@ -118,7 +120,7 @@ void UserXface::ApplyOptions(const Options* record) {
                 nullptr, 0);
     return;
   }
-  if (!options) options = new Options(GetPlatformLevel());
+  if (!options) options = new Options;
   if (record != options) *options = *record;
   ApplyAll();
 }

@@ -23,6 +23,7 @@ class UserXface {
   TaskbarIcons icons;
   HotKeys hotKeys;
   Options* options = nullptr;
+  int32_t customizePage = 0;  // the page the Customize sheet opens at
 
   void ApplyOptions(const Options* record);
   void ApplyAll();

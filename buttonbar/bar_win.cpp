@@ -40,6 +40,7 @@ APPBARDATA AppBarData(HWND window) {
 
 void ButtonBar::Create(HWND mainWindow, bool newShell) {
   window = mainWindow;
+  tooltip.Attach(window);
   fastExitButton = CreateBarButton(window, IDC_BAR_FAST_EXIT, "");
   propertiesButton = CreateBarButton(window, IDC_BAR_PROPERTIES, "Screen saver properties");
   toggleButton = CreateBarButton(window, IDC_BAR_TOGGLE, "");
@@ -111,7 +112,7 @@ void ButtonBar::Layout(const Options& options) {
     face->pressed = FALSE;
     face->saverEnabled = active ? TRUE : FALSE;
   }
-  EnableTooltips(bar.Tooltips);
+  tooltip.Enable(bar.Tooltips);
   Place(options);
   InvalidateRect(window, nullptr, TRUE);
   UpdateWindow(window);

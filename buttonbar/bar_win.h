@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "buttonbar/face_win.h"
+#include "buttonbar/tooltip_win.h"
 #include "settings/options.h"
 
 // Drag phases passed to ButtonBar::TrackDrag.
@@ -35,6 +36,8 @@ class ButtonBar {
   // The toggle button's face and text (its tooltip) for the saver's state.
   void ShowSaverState(bool active);
   void PaintBorder(HDC dc, int border) const;
+
+  Tooltip tooltip;
 
  private:
   HWND window = nullptr;

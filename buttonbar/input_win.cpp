@@ -17,7 +17,7 @@ void TrackTooltip(HWND button) {
   char* text = new char[length + 2];
   if (!text) return;
   GetWindowTextA(button, text, length + 2);
-  TooltipTrack(button, text);
+  if (Tooltip* tooltip = Tooltip::Of(GetParent(button))) tooltip->Track(button, text);
   delete[] text;
 }
 
@@ -54,12 +54,12 @@ LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM 
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
       // A secondary click on a button is a click on the bar: the menu.
-      TooltipCancel();
+      if (Tooltip* tooltip = Tooltip::Of(GetParent(button))) tooltip->Hide();
       return ForwardToBar(button, message, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-      TooltipCancel();
+      if (Tooltip* tooltip = Tooltip::Of(GetParent(button))) tooltip->Hide();
       // Shift+press drags the whole bar instead of pressing the button.
       if (IsKeyDown(VK_SHIFT)) return ForwardToBar(button, message, wParam, lParam);
       break;

@@ -5,13 +5,39 @@
 
 #include <windows.h>
 
-int TooltipTrack(HWND target, const char* text);
-int TooltipCancel();
-// Returns the previous setting; disabling hides any tooltip.
-int EnableTooltips(int enable);
-int TooltipsEnabled();
-void TooltipHide();
-// The tooltip window, or null (for tests).
-HWND CurrentTooltipWindow();
+class Tooltip {
+ public:
+  Tooltip() = default;
+  ~Tooltip();
+  Tooltip(const Tooltip&) = delete;
+  Tooltip& operator=(const Tooltip&) = delete;
+
+  // Serves the bar window and its buttons, which find it through the window.
+  void Attach(HWND barWindow);
+  static Tooltip* Of(HWND barWindow);
+
+  // The pointer rests on `target` (the bar itself when `text` is null).
+  int Track(HWND target, const char* text);
+  void Hide();
+  // Returns the previous setting; disabling hides any tooltip.
+  int Enable(int enable);
+
+ private:
+  static void CALLBACK OnTimer(HWND window, UINT, UINT_PTR, DWORD);
+  void Tick();
+  bool SetTarget(HWND target, const char* text);
+  bool ShowWindowFor(bool create);
+  void KillTimer();
+  bool CursorOverTarget() const;
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND bar = nullptr;
+  HWND window = nullptr;
+  HWND target = nullptr;
+  char* text = nullptr;
+  int enabled = 0;
+  UINT_PTR timer = 0;
+  bool classFailed = false;
+};
 
 #endif

@@ -14,10 +14,9 @@ const char* const kStringKeys[] = {"Comments",        "CompanyName",     "FileDe
                                    "PrivateBuild",    "ProductName",     "ProductVersion",   "SpecialBuild"};
 const char kNoInfo[] = "(No info available)";
 
-// One record for the program, read anew each time the dialog opens. At file
-// scope: a function-local one would pull in the runtime's thread-safe guard.
-VersionInfo g_versionInfo;
-VersionInfo& ProgramVersionInfo() { return g_versionInfo; }
+// The dialog's record of the file's version resource, made as it opens and
+// freed as it goes.
+VersionInfo* InfoOf(HWND dialog) { return reinterpret_cast<VersionInfo*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
 // UTC, as the file system keeps it: the user's short date, two blanks, the time.
 void ReadLastChanged(VersionInfo* info, const char* path) {
@@ -83,7 +82,7 @@ void ReadVersionBlock(VersionInfo* info, void* block, size_t size) {
     ReadThirtyTwoBitValues(info, block, translation[0], translation[1]);
 }
 
-void ShowFile(HWND dialog, const SaverEntry* entry) {
+void ShowFile(HWND dialog, const SaverEntry* entry, VersionInfo& info) {
   const char* path = entry && entry->fullPath ? entry->fullPath : "";
   HICON icon = ExtractSaverIcon(GetModuleHandleA(nullptr), path);
   if (icon) {
@@ -100,7 +99,6 @@ void ShowFile(HWND dialog, const SaverEntry* entry) {
   FileTypeText(kind, major, minor, type, sizeof type);
   SetDlgItemTextA(dialog, IDC_INFO_TYPE, type);
 
-  VersionInfo& info = ProgramVersionInfo();
   const bool read = ReadVersionInfo(&info, path);
   SetDlgItemTextA(dialog, IDC_INFO_FILE_VERSION, read ? info.fileVersion : kNoInfo);
   SetDlgItemTextA(dialog, IDC_INFO_PRODUCT_VERSION, read ? info.productVersion : kNoInfo);
@@ -114,11 +112,6 @@ void ShowFile(HWND dialog, const SaverEntry* entry) {
   SetDlgItemTextA(dialog, IDC_INFO_CHANGED, info.lastChanged);
   INT tabStop = 1000;  // past the box: the sequence number after the tab stays out of sight
   SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
-}
-
-void Close(HWND dialog) {
-  EndDialog(dialog, 1);
-  ProgramVersionInfo().Clear();
 }
 
 }  // namespace
@@ -154,16 +147,19 @@ void ShowSelectedValue(HWND dialog, VersionInfo* info) {
 
 INT_PTR CALLBACK SaverInfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      ShowFile(dialog, reinterpret_cast<const SaverEntry*>(lParam));
+    case WM_INITDIALOG: {
+      VersionInfo* info = new VersionInfo;
+      SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(info));
+      if (info) ShowFile(dialog, reinterpret_cast<const SaverEntry*>(lParam), *info);
       return TRUE;
+    }
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:
-        case IDCANCEL: Close(dialog); return TRUE;
+        case IDCANCEL: EndDialog(dialog, 1); return TRUE;
         case IDC_INFO_HELP: ShowHelpTopic(kHelpSaverProperties); return TRUE;
         case IDC_INFO_LIST:
-          if (HIWORD(wParam) == LBN_SELCHANGE) ShowSelectedValue(dialog, &ProgramVersionInfo());
+          if (HIWORD(wParam) == LBN_SELCHANGE && InfoOf(dialog)) ShowSelectedValue(dialog, InfoOf(dialog));
           return TRUE;
       }
       return FALSE;
@@ -173,6 +169,8 @@ INT_PTR CALLBACK SaverInfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY:  // the extracted icon is the dialog's to free
       if (HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_GETICON, 0, 0)))
         DestroyIcon(icon);
+      delete InfoOf(dialog);
+      SetWindowLongPtrA(dialog, DWLP_USER, 0);
       return FALSE;
   }
   return FALSE;

@@ -20,8 +20,6 @@ constexpr int kChildChecks = 6;
 constexpr DWORD kChildCheckMs = 250;
 const char kIdleTitle[] = "Screen Saver Mini-Preview";
 
-bool g_classRegistered = false;
-
 MiniPreview* PreviewOf(HWND window) { return reinterpret_cast<MiniPreview*>(GetWindowLongPtrA(window, 0)); }
 
 // Waits while serving messages other threads send to this one: the saver's
@@ -57,8 +55,8 @@ void Paint(HWND window, MiniPreview* preview) {
 }  // namespace
 
 BOOL RegisterMiniPreviewClass() {
-  if (g_classRegistered) return TRUE;
   WNDCLASSA windowClass = {};
+  if (GetClassInfoA(g_instance, kMiniPreviewClass, &windowClass)) return TRUE;
   windowClass.lpfnWndProc = MiniPreviewWndProc;
   windowClass.cbWndExtra = sizeof(LONG_PTR);
   windowClass.hInstance = g_instance;
@@ -66,8 +64,7 @@ BOOL RegisterMiniPreviewClass() {
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BACKGROUND + 1);
   windowClass.lpszClassName = kMiniPreviewClass;
-  g_classRegistered = RegisterClassA(&windowClass) != 0;
-  return g_classRegistered;
+  return RegisterClassA(&windowClass) != 0;
 }
 
 MiniPreview::MiniPreview(HWND owner) {

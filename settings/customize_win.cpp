@@ -1,22 +1,19 @@
-// The Customize sheet: four pages over a working copy of the live options,
-// handed over to the main window on Apply and OK.
-#include <windows.h>
+#include "settings/customize_win.h"
+
 #include <commctrl.h>
 
 #include <initializer_list>
 #include <utility>
 
 #include "base/help_win.h"
-#include "base/shelllib_win.h"
 #include "base/messages.h"
 #include "base/platform_win.h"
-#include "base/report_win.h"
 #include "base/process_win.h"
-#include "buttonbar/face_win.h"
+#include "base/report_win.h"
+#include "base/shelllib_win.h"
 #include "buttonbar/face_win.h"
 #include "buttonbar/input_win.h"
 #include "res/resource.h"
-#include "settings/options.h"
 #include "settings/pages.h"
 
 namespace {
@@ -25,13 +22,23 @@ enum PageIndex { kTaskbarIconsPage, kButtonBarPage, kFastExitPage, kHotKeysPage,
 const WORD kTemplates[kPageCount] = {IDD_PAGE_TASKBAR_ICONS, IDD_PAGE_BUTTON_BAR, IDD_PAGE_FAST_EXIT, IDD_PAGE_HOT_KEYS};
 const DWORD kPageHelp[kPageCount] = {kHelpTaskbarIconsPage, kHelpButtonBarPage, kHelpFastExitPage, kHelpHotKeysPage};
 
-// The one sheet that can be open; null while none is.
-Options* g_live = nullptr;
-Options* g_working = nullptr;
-HWND g_sheet = nullptr;
-HWND g_owner = nullptr;
-PROPSHEETPAGEA g_pages[kPageCount];
-PROPSHEETHEADERA g_header;
+// One opening of the sheet, from the call that shows it; each page finds it
+// through its own window.
+struct Sheet {
+  Options* live = nullptr;
+  Options working;
+  HandOverState handOver;
+  HWND window = nullptr;  // null until the first page shows
+  HWND owner = nullptr;
+  int32_t page = 0;        // the page shown, and the one handed over last
+  int32_t handedPage = 0;
+  DWORD helpContext = 0;
+  bool tracking[kPageCount] = {};
+  PROPSHEETPAGEA pages[kPageCount];
+  PROPSHEETHEADERA header;
+};
+
+Sheet* SheetOf(HWND page) { return reinterpret_cast<Sheet*>(GetWindowLongPtrA(page, DWLP_USER)); }
 
 void Tell(HWND page, const char* text) {
   MessageBoxA(page, text, "Drowsel/Plus", MB_ICONEXCLAMATION | MB_SETFOREGROUND);
@@ -40,11 +47,6 @@ bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHE
 void Check(HWND page, int id, int32_t on) { CheckDlgButton(page, id, on ? BST_CHECKED : BST_UNCHECKED); }
 void SetResult(HWND page, LONG_PTR result) { SetWindowLongPtrA(page, DWLP_MSGRESULT, result); }
 
-// Only the user's changes count: the up-down controls' set-up and the numbers
-// the page writes into its own fields notify like typing does. A page tracks
-// changes from the end of its initialisation on, except while it writes.
-void TrackChanges(HWND page, bool on) { SetWindowLongPtrA(page, DWLP_USER, on ? 1 : 0); }
-bool TracksChanges(HWND page) { return GetWindowLongPtrA(page, DWLP_USER) != 0; }
 
 // The first checked of `count` radio buttons from `firstId`; `fallback` when none is.
 int32_t ReadGroup(HWND page, int firstId, int count, int32_t fallback) {
@@ -83,8 +85,8 @@ void KeepTaskbarIcons(const Options& from, Options* to) {
   to->TaskbarIcon = from.TaskbarIcon;
 }
 
-void InitTaskbarIcons(HWND page) {
-  WriteTaskbarIcons(page, *g_working);
+void InitTaskbarIcons(HWND page, Options& working) {
+  WriteTaskbarIcons(page, working);
   const int side = GetSystemMetrics(SM_CXSMICON), height = GetSystemMetrics(SM_CYSMICON);
   for (const auto& icon : {std::make_pair(IDI_SAVER_ENABLED, IDC_TI_SAVER_ICON),
                            std::make_pair(IDI_FAST_EXIT, IDC_TI_FAST_EXIT_ICON)})
@@ -145,20 +147,22 @@ const char* ReadButtonBar(HWND page, Options* record) {
   bar.ButtonSize = ReadGroup(page, IDC_BB_SMALL, 3, bar.ButtonSize);
   bar.SpaceBetween = ReadBarNumber(page, IDC_BB_SPACE);
   bar.Border = ReadBarNumber(page, IDC_BB_BORDER);
-  TrackChanges(page, false);
+  // Only the user's changes count, not the numbers the page writes itself.
+  Sheet* sheet = SheetOf(page);
+  sheet->tracking[kButtonBarPage] = false;
   WriteButtonBar(page, bar);
-  TrackChanges(page, true);
+  sheet->tracking[kButtonBarPage] = true;
   return ValidateButtonBar(bar);
 }
 
 void KeepButtonBar(const Options& from, Options* to) { to->ButtonBar = from.ButtonBar; }
 
-void InitButtonBar(HWND page) {
+void InitButtonBar(HWND page, Options& working) {
   if (GetPlatformLevel() < 4) {  // the bar is then the only way to reach the program
-    g_working->ButtonBar.Show = 1;
+    working.ButtonBar.Show = 1;
     EnableWindow(GetDlgItem(page, IDC_BB_SHOW), FALSE);
   }
-  WriteButtonBar(page, g_working->ButtonBar);
+  WriteButtonBar(page, working.ButtonBar);
   for (int spin : {IDC_BB_SPACE_SPIN, IDC_BB_BORDER_SPIN})
     SendDlgItemMessageA(page, spin, UDM_SETRANGE, 0, MAKELPARAM(30, 0));
   for (const auto& preview : kPreviews) SizeFacePreview(page, preview.id, preview.size);
@@ -192,8 +196,8 @@ const char* ReadFastExit(HWND page, Options* record) {
 
 void KeepFastExit(const Options& from, Options* to) { to->FastExit = from.FastExit; }
 
-void InitFastExit(HWND page) {
-  WriteFastExit(page, *g_working);
+void InitFastExit(HWND page, Options& working) {
+  WriteFastExit(page, working);
   if (GetPlatformKind() == PlatformNT)
     for (int id : {IDC_FE_FIRST + 4, IDC_FE_FIRST + 5}) EnableWindow(GetDlgItem(page, id), FALSE);
 }
@@ -214,8 +218,8 @@ const char* ReadHotKeys(HWND page, Options* record) {
 void KeepHotKeys(const Options& from, Options* to) { to->HotKeys = from.HotKeys; }
 
 // A key alone, or with one modifier only, becomes Ctrl+Alt and that key.
-void InitHotKeys(HWND page) {
-  WriteHotKeys(page, *g_working);
+void InitHotKeys(HWND page, Options& working) {
+  WriteHotKeys(page, working);
   for (int i = 0; i < HotKeyOptions::kCount; ++i)
     SendDlgItemMessageA(page, IDC_HK_FIRST + i, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S | HKCOMB_C | HKCOMB_A,
                         MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
@@ -225,7 +229,7 @@ void InitHotKeys(HWND page) {
 
 struct PageKind {
   PageIndex index;
-  void (*init)(HWND page);
+  void (*init)(HWND page, Options& working);
   const char* (*read)(HWND page, Options* record);  // the message of the first rule broken, or null
   void (*keep)(const Options& from, Options* to);
 };
@@ -237,68 +241,77 @@ const PageKind kPageKinds[kPageCount] = {
     {kHotKeysPage, InitHotKeys, ReadHotKeys, KeepHotKeys}};
 
 // Any change on a page makes the working copy new again and enables Apply.
-void NoteChange(HWND page) {
-  g_working->applied = 0;
-  if (g_sheet) SendMessageA(g_sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+void NoteChange(Sheet* sheet, HWND page) {
+  sheet->handOver.applied = false;
+  if (sheet->window) SendMessageA(sheet->window, PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
 
-BOOL OnApply(HWND page) {
-  switch (HandOver(g_working, g_live)) {
+BOOL OnApply(Sheet* sheet, HWND page) {
+  switch (HandOver(sheet->working, sheet->live, &sheet->handOver)) {
     case kHandOverRefused:
       Tell(page, kShowsNothing);
       SetResult(page, PSNRET_INVALID_NOCHANGEPAGE);
       return TRUE;
     case kHandedOver:
-      if (g_owner) SendMessageA(g_owner, WM_NAPKEY_APPLY_OPTIONS, 0, reinterpret_cast<LPARAM>(g_live));
+      sheet->handedPage = sheet->page;
+      if (sheet->owner) SendMessageA(sheet->owner, WM_NAPKEY_APPLY_OPTIONS, 0, reinterpret_cast<LPARAM>(sheet->live));
       break;
     case kAlreadyHandedOver: break;
   }
   SetResult(page, PSNRET_NOERROR);
-  if (g_sheet) SendMessageA(g_sheet, PSM_CANCELTOCLOSE, 0, 0);
+  if (sheet->window) SendMessageA(sheet->window, PSM_CANCELTOCLOSE, 0, 0);
   return TRUE;
 }
 
-BOOL CustomizePageCommon(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+BOOL CustomizePageCommon(Sheet* sheet, PageIndex index, HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
-    if ((HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == EN_CHANGE) && TracksChanges(page)) NoteChange(page);
+    if ((HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == EN_CHANGE) && sheet->tracking[index])
+      NoteChange(sheet, page);
     return FALSE;
   }
   if (message == WM_HELP) {
-    ShowHelpTopic(g_working->helpContext);
+    ShowHelpTopic(sheet->helpContext);
     return FALSE;
   }
   if (message != WM_NOTIFY) return FALSE;
   const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-  if (header->code == static_cast<UINT>(UDN_DELTAPOS)) NoteChange(page);
+  if (header->code == static_cast<UINT>(UDN_DELTAPOS)) NoteChange(sheet, page);
   switch (header->code) {
     case PSN_SETACTIVE:
-      if (!g_sheet) {
+      if (!sheet->window) {
         // Like every dialog of the program, the sheet opens in view: placed by
         // the system it would sit on the owner, off screen below a bar docked
         // at the bottom.
-        g_sheet = header->hwndFrom;
-        PlaceDialog(g_sheet);
+        sheet->window = header->hwndFrom;
+        PlaceDialog(sheet->window);
       }
       SetResult(page, 0);
       return TRUE;
     case PSN_KILLACTIVE: SetResult(page, FALSE); return TRUE;
-    case PSN_APPLY: return OnApply(page);
+    case PSN_APPLY: return OnApply(sheet, page);
     case PSN_RESET:
-      g_live->accepted = 0;
+      sheet->handOver.accepted = false;
       SetResult(page, 0);
       return TRUE;
-    case PSN_QUERYCANCEL: g_live->accepted = 0; return FALSE;
+    case PSN_QUERYCANCEL: sheet->handOver.accepted = false; return FALSE;
     case PSN_HELP: ShowHelpTopic(kHelpCustomize); return TRUE;
   }
   return FALSE;
 }
 
 INT_PTR PageProc(const PageKind& kind, HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    Sheet* sheet = reinterpret_cast<Sheet*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
+    SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(sheet));
+    kind.init(page, sheet->working);
+    // The up-down controls' set-up and the page's own numbers notify like
+    // typing does: only what comes after counts as the user's change.
+    sheet->tracking[kind.index] = true;
+    return TRUE;
+  }
+  Sheet* sheet = SheetOf(page);
+  if (!sheet) return FALSE;  // messages before the page's initialisation
   switch (message) {
-    case WM_INITDIALOG:
-      kind.init(page);
-      TrackChanges(page, true);
-      return TRUE;
     case WM_DRAWITEM:
       if (DrawPreview(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
@@ -308,22 +321,22 @@ INT_PTR PageProc(const PageKind& kind, HWND page, UINT message, WPARAM wParam, L
     case WM_NOTIFY: {
       const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
       if (code == static_cast<UINT>(PSN_SETACTIVE)) {
-        g_working->startPage = kind.index;
-        g_working->helpContext = static_cast<int32_t>(kPageHelp[kind.index]);
+        sheet->page = kind.index;
+        sheet->helpContext = kPageHelp[kind.index];
       } else if (code == static_cast<UINT>(PSN_KILLACTIVE)) {
         // Read into a copy: a page that breaks a rule stays, and keeps nothing.
-        Options read = *g_working;
+        Options read = sheet->working;
         if (const char* message = kind.read(page, &read)) {
           Tell(page, message);
           SetResult(page, TRUE);
           return TRUE;
         }
-        kind.keep(read, g_working);
+        kind.keep(read, &sheet->working);
       }
       break;
     }
   }
-  return CustomizePageCommon(page, message, wParam, lParam);
+  return CustomizePageCommon(sheet, kind.index, page, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK TaskbarIconsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -343,37 +356,38 @@ const DLGPROC kPageProcs[kPageCount] = {TaskbarIconsPageProc, ButtonBarPageProc,
 
 }  // namespace
 
-int Options::Customize(HWND owner) {
-  accepted = 0;
-  g_working = new Options(*this);
-  if (!g_working) return 0;  // no sheet without its working copy: the caller restores
-  g_live = this;
-  g_sheet = nullptr;
-  g_owner = owner;
+int32_t FirstCustomizePage(int platformLevel) { return platformLevel < 4 ? kButtonBarPage : kTaskbarIconsPage; }
+
+bool RunCustomizeSheet(HWND owner, Options* live, int32_t* startPage) {
+  Sheet sheet;
+  sheet.live = live;
+  sheet.working = *live;
+  sheet.owner = owner;
+  sheet.page = sheet.handedPage = *startPage;
   for (int i = 0; i < kPageCount; ++i) {
-    ZeroMemory(&g_pages[i], sizeof g_pages[i]);
-    g_pages[i].dwSize = sizeof g_pages[i];
-    g_pages[i].dwFlags = PSP_HASHELP;
-    g_pages[i].hInstance = g_instance;
-    g_pages[i].pszTemplate = MAKEINTRESOURCEA(kTemplates[i]);
-    g_pages[i].pfnDlgProc = kPageProcs[i];
+    PROPSHEETPAGEA& page = sheet.pages[i];
+    ZeroMemory(&page, sizeof page);
+    page.dwSize = sizeof page;
+    page.dwFlags = PSP_HASHELP;
+    page.hInstance = g_instance;
+    page.pszTemplate = MAKEINTRESOURCEA(kTemplates[i]);
+    page.pfnDlgProc = kPageProcs[i];
+    page.lParam = reinterpret_cast<LPARAM>(&sheet);
   }
-  ZeroMemory(&g_header, sizeof g_header);
-  g_header.dwSize = sizeof g_header;
-  g_header.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP;
-  g_header.hwndParent = owner;
-  g_header.hInstance = g_instance;
-  g_header.pszCaption = "Customize Drowsel/Plus";
-  g_header.nPages = kPageCount;
-  g_header.nStartPage = static_cast<UINT>(startPage);
-  g_header.ppsp = g_pages;
-  if (RunPropertySheet(&g_header) < 0)
+  PROPSHEETHEADERA& header = sheet.header;
+  ZeroMemory(&header, sizeof header);
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP;
+  header.hwndParent = owner;
+  header.hInstance = g_instance;
+  header.pszCaption = "Customize Drowsel/Plus";
+  header.nPages = kPageCount;
+  header.nStartPage = static_cast<UINT>(*startPage);
+  header.ppsp = sheet.pages;
+  if (RunPropertySheet(&header) < 0)
     ReportError(owner, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND, "Could not Customize",
                 "PropertySheet", 0);
-  delete g_working;
-  g_working = nullptr;
-  g_live = nullptr;
-  g_sheet = nullptr;
-  g_owner = nullptr;
-  return accepted;
+  // The next opening shows the page last handed over with the options.
+  if (sheet.handOver.accepted) *startPage = sheet.handedPage;
+  return sheet.handOver.accepted;
 }

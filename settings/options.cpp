@@ -181,8 +181,6 @@ void PositionOptions::SetXY(int32_t x, int32_t y) {
 
 // --- Options -----------------------------------------------------------------
 
-Options::Options(int platformLevel) : startPage(platformLevel < 4 ? 1 : 0) {}
-
 bool BarMayBeHidden(const Options& options, int platformLevel) {
   return (options.TaskbarIcon.Show || options.FastExitTaskbarIcon.Show) && platformLevel >= 4;
 }

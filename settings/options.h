@@ -122,9 +122,6 @@ class PositionOptions {
 
 class Options {
  public:
-  // The sheet opens at the Button Bar page where there are no taskbar icons.
-  explicit Options(int platformLevel);
-
   FastExitIconOptions FastExitTaskbarIcon;
   TaskbarIconOptions TaskbarIcon;
   ButtonBarOptions ButtonBar;
@@ -132,17 +129,8 @@ class Options {
   HotKeyOptions HotKeys;
   PositionOptions Position;
 
-  // State of the Customize sheet.
-  int32_t accepted = 0;
-  int32_t applied = 0;
-  int32_t helpContext = 0;
-  int32_t startPage = 0;
-
   void Load(const ProfileIo& io, int platformLevel);
   void Save(const ProfileIo& io) const;
-  // Shows the Customize sheet on this record; returns accepted. (Declared
-  // with the window handle's own type so this header needs no <windows.h>.)
-  int Customize(struct HWND__* owner);
 };
 
 // Whether the menu may offer to hide the bar: only while a taskbar icon would

@@ -56,15 +56,15 @@ const char* ValidateFastExit(const FastExitOptions& section) {
   return section.FastExitOpt >= 0 && section.FastExitOpt <= 5 ? nullptr : kInvalidSettings;
 }
 
-HandOverResult HandOver(Options* working, Options* live) {
-  if (!working->FastExitTaskbarIcon.Show && !working->TaskbarIcon.Show && !working->ButtonBar.Show)
+HandOverResult HandOver(const Options& working, Options* live, HandOverState* state) {
+  if (!working.FastExitTaskbarIcon.Show && !working.TaskbarIcon.Show && !working.ButtonBar.Show)
     return kHandOverRefused;
   HandOverResult result = kAlreadyHandedOver;
-  if (!working->applied) {
-    *live = *working;
-    working->applied = 1;
+  if (!state->applied) {
+    *live = working;
+    state->applied = true;
     result = kHandedOver;
   }
-  live->accepted = 1;
+  state->accepted = true;
   return result;
 }

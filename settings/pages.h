@@ -32,9 +32,16 @@ const char* ValidateFastExit(const FastExitOptions& section);
 
 enum HandOverResult { kHandOverRefused, kHandedOver, kAlreadyHandedOver };
 
+// Where one opening of the sheet stands: whether the working copy was handed
+// over since its last change, and whether the sheet ends accepted.
+struct HandOverState {
+  bool applied = false;
+  bool accepted = false;
+};
+
 // Apply or OK: refuses a record that shows nothing; otherwise copies the
 // working copy over the live record unless that was done since the last
-// change, and marks the live record accepted.
-HandOverResult HandOver(Options* working, Options* live);
+// change, and marks the sheet accepted.
+HandOverResult HandOver(const Options& working, Options* live, HandOverState* state);
 
 #endif

@@ -34,7 +34,7 @@ TEST(StartupLoad, FixupsKeepOneSurfaceReachable) {
     FakeProfile file;
     file.values = {{"FastExitTaskbarIcon/Show", c.stored[0]}, {"TaskbarIcon/Show", c.stored[1]},
                    {"ButtonBar/Show", c.stored[2]}};
-    Options o(4);
+    Options o;
     o.Load(file.Io(), 4);
     EXPECT_EQ(c.loaded, (std::vector<int32_t>{o.FastExitTaskbarIcon.Show, o.TaskbarIcon.Show, o.ButtonBar.Show}))
         << c.label;
@@ -54,7 +54,7 @@ TEST(OptionsLoad, StoredValuesAreClampedOrKeptAndOddValuesCountForNothing) {
   for (const auto& c : cases) {
     FakeProfile file, saved;
     file.values[c.key] = c.stored;
-    Options o(4);
+    Options o;
     o.Load(file.Io(), 4);
     o.Save(saved.Io());
     EXPECT_EQ(c.saved, saved.values[c.key]) << c.key << "=" << c.stored;
