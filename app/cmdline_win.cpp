@@ -4,14 +4,9 @@
 #include "base/errortext.h"
 #include "base/messages.h"
 #include "exit/fastexit_win.h"
+#include "saver/saverstate_win.h"
 
 namespace {
-
-bool SystemSaverActive() {
-  BOOL active = FALSE;
-  SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-  return active != FALSE;
-}
 
 // Sets the flag for this Windows session only: no profile update, no broadcast.
 void SetSaverActiveDirectly(bool active) {

@@ -103,7 +103,7 @@ UserXface::UserXface() {
     return;
   }
 
-  bar.Create(g_mainWindow, GetPlatformLevel() >= 4);
+  bar.Create(g_mainWindow, HasNewShell());
   customizePage = FirstCustomizePage(GetPlatformLevel());
 }
 

@@ -48,3 +48,5 @@ void PlaceDialog(HWND dialog) {
   MoveWindow(dialog, at.x, at.y, width, height, FALSE);
   SetForegroundWindow(dialog);
 }
+
+bool HasNewShell() { return HasNewShell(GetPlatformLevel()); }

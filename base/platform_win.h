@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "base/platform.h"
+
 enum PlatformKind : int {
   PlatformUnknown = 0,
   PlatformWin32s = 2,
@@ -12,8 +14,9 @@ enum PlatformKind : int {
 };
 
 int GetPlatformKind();
-// The major version of Windows; 4 or more means the new shell.
+// The major version of Windows.
 int GetPlatformLevel();
+bool HasNewShell();
 void PlaceDialog(HWND dialog);
 
 #endif

@@ -248,15 +248,5 @@ void ButtonBar::PaintBorder(HDC dc, int border) const {
   if (border < 2) return;
   RECT rect;
   GetWindowRect(window, &rect);
-  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  const bool thin = border == 2;
-  const FrameLine lines[] = {
-      {COLOR_3DDKSHADOW, {{0, h - 1}, {w - 1, h - 1}, {w - 1, 0}, {w - 1, 1}}, 4},
-      {COLOR_BTNSHADOW, {{1, h - 2}, {w - 2, h - 2}, {w - 2, 0}, {0, 0}}, 3},
-      {COLOR_3DHILIGHT,
-       {thin ? POINT{0, h - 2} : POINT{1, h - 3}, thin ? POINT{0, 0} : POINT{1, 1},
-        thin ? POINT{w - 1, 0} : POINT{w - 2, 1}, {0, 0}},
-       3},
-  };
-  DrawFrameLines(dc, lines, 3);
+  DrawBarFrame(dc, rect.right - rect.left, rect.bottom - rect.top, border == 2);
 }

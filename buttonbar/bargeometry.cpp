@@ -23,7 +23,7 @@ long ToWindowRange(long long value) {
 BarLayout ComputeBarLayout(int count, int side, int border, int space, int orient) {
   BarLayout layout;
   if (count < 0) count = 0;
-  if (count > 4) count = 4;
+  if (count > kButtonCount) count = kButtonCount;
   layout.count = count;
   const long long step = static_cast<long long>(side) + space;
   const auto place = [&](int column, int row) {

@@ -5,13 +5,14 @@
 #define NAPKEY_BUTTONBAR_BARGEOMETRY_H
 
 #include "base/placement.h"
+#include "settings/options.h"
 
 // Side of a square button for a size class: 18, 27 or 37 pixels.
 int ButtonPixelSize(int sizeClass);
 
 struct BarLayout {
   int count = 0;       // buttons placed
-  Point32 places[4];   // top-left corner of each placed button, in order
+  Point32 places[kButtonCount];  // top-left corner of each placed button, in order
   long width = 0;      // whole bar, borders included
   long height = 0;
 };

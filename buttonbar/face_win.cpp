@@ -16,7 +16,7 @@ int BitmapId(int faceId, int sizeClass) {
   static const int kFastExit[] = {IDB_FAST_EXIT_SMALL, IDB_FAST_EXIT_MEDIUM, IDB_FAST_EXIT_LARGE};
   static const int kProperties[] = {IDB_PROPERTIES_SMALL, IDB_PROPERTIES_MEDIUM, IDB_PROPERTIES_LARGE};
   static const int kToggle[] = {IDB_TOGGLE_SMALL, IDB_TOGGLE_MEDIUM, IDB_TOGGLE_LARGE};
-  const int size = (sizeClass == 1 || sizeClass == 2) ? sizeClass : 0;
+  const int size = (sizeClass > 0 && sizeClass < kButtonSizeCount) ? sizeClass : 0;
   switch (faceId) {
     case kButtonStart: return kStart[size];
     case kButtonFastExit: return kFastExit[size];
@@ -26,6 +26,15 @@ int BitmapId(int faceId, int sizeClass) {
 }
 
 }  // namespace
+
+namespace {
+
+// One line of a 3-D frame: a system colour and two to four points.
+struct FrameLine {
+  int color;  // COLOR_* index
+  POINT points[4];
+  int count;
+};
 
 // Each line needs a pen of its own colour; the pens live for this drawing
 // only, and the DC gets back the pen it had, as its owner expects.
@@ -46,6 +55,36 @@ void DrawFrameLines(HDC dc, const FrameLine* lines, int lineCount) {
     Polyline(dc, lines[i].points, lines[i].count);
   }
   if (original) DeleteObject(SelectObject(dc, original));
+}
+
+}  // namespace
+
+// The 3-D frames: one line of the darkest shadow, one of shadow, one of light.
+void DrawButtonFrame(HDC dc, int width, int height, bool pushed) {
+  const int W = width - 1, H = height - 1;
+  const FrameLine raised[] = {
+      {COLOR_3DDKSHADOW, {{0, H}, {W, H}, {W, 0}, {W, 1}}, 4},
+      {COLOR_BTNSHADOW, {{1, H - 1}, {W - 1, H - 1}, {W - 1, 0}, {0, 0}}, 3},
+      {COLOR_3DHILIGHT, {{0, H - 1}, {0, 0}, {W, 0}, {0, 0}}, 3},
+  };
+  const FrameLine sunken[] = {
+      {COLOR_3DDKSHADOW, {{0, H}, {0, 0}, {W + 1, 0}, {W, 0}}, 4},
+      {COLOR_BTNSHADOW, {{1, H - 1}, {1, 1}, {W, 1}, {0, 0}}, 3},
+      {COLOR_3DHILIGHT, {{1, H}, {W, H}, {W, 0}, {0, 0}}, 3},
+  };
+  DrawFrameLines(dc, pushed ? sunken : raised, 3);
+}
+
+void DrawBarFrame(HDC dc, int w, int h, bool thin) {
+  const FrameLine lines[] = {
+      {COLOR_3DDKSHADOW, {{0, h - 1}, {w - 1, h - 1}, {w - 1, 0}, {w - 1, 1}}, 4},
+      {COLOR_BTNSHADOW, {{1, h - 2}, {w - 2, h - 2}, {w - 2, 0}, {0, 0}}, 3},
+      {COLOR_3DHILIGHT,
+       {thin ? POINT{0, h - 2} : POINT{1, h - 3}, thin ? POINT{0, 0} : POINT{1, 1},
+        thin ? POINT{w - 1, 0} : POINT{w - 2, 1}, {0, 0}},
+       3},
+  };
+  DrawFrameLines(dc, lines, 3);
 }
 
 GdiHolder::~GdiHolder() { Reset(nullptr); }
@@ -96,18 +135,7 @@ BOOL ButtonFace::Draw(BOOL pushed, int frame, HDC dc, int width, int height) {
   SelectObject(memory, oldBitmap);
   DeleteDC(memory);
 
-  const int W = width - 1, H = height - 1;
-  const FrameLine raised[] = {
-      {COLOR_3DDKSHADOW, {{0, H}, {W, H}, {W, 0}, {W, 1}}, 4},
-      {COLOR_BTNSHADOW, {{1, H - 1}, {W - 1, H - 1}, {W - 1, 0}, {0, 0}}, 3},
-      {COLOR_3DHILIGHT, {{0, H - 1}, {0, 0}, {W, 0}, {0, 0}}, 3},
-  };
-  const FrameLine sunken[] = {
-      {COLOR_3DDKSHADOW, {{0, H}, {0, 0}, {W + 1, 0}, {W, 0}}, 4},
-      {COLOR_BTNSHADOW, {{1, H - 1}, {1, 1}, {W, 1}, {0, 0}}, 3},
-      {COLOR_3DHILIGHT, {{1, H}, {W, H}, {W, 0}, {0, 0}}, 3},
-  };
-  DrawFrameLines(dc, pushed ? sunken : raised, 3);
+  DrawButtonFrame(dc, width, height, pushed != FALSE);
   return TRUE;
 }
 

@@ -44,13 +44,10 @@ class ButtonFace : public GdiHolder {
   int pixelSize = 18;
 };
 
-// One line of a 3-D frame: a system colour and two to four points.
-struct FrameLine {
-  int color;  // COLOR_* index
-  POINT points[4];
-  int count;
-};
-void DrawFrameLines(HDC dc, const FrameLine* lines, int lineCount);
+// The 3-D frame of a bar button (sunken when pushed), and the bar's border
+// (a thin one two pixels wide, else three).
+void DrawButtonFrame(HDC dc, int width, int height, bool pushed);
+void DrawBarFrame(HDC dc, int width, int height, bool thin);
 
 // Makes a dialog control a square button preview of the size class, keeping
 // its left and bottom edges.

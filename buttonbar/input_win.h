@@ -1,4 +1,4 @@
-// Mouse input on the bar's buttons, and small child-window helpers.
+// Mouse input on the bar's buttons.
 #ifndef NAPKEY_BUTTONBAR_INPUT_WIN_H
 #define NAPKEY_BUTTONBAR_INPUT_WIN_H
 
@@ -11,10 +11,5 @@ LRESULT CALLBACK BarButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM 
 
 // 1 when the key is down now (a press and release since the last call does not count).
 int IsKeyDown(int virtualKey);
-
-// Each returns the number of descendants visited.
-int DisableChildWindows(HWND parent);
-int CloseChildWindows(HWND parent);
-int InvalidateChildWindows(HWND parent);
 
 #endif

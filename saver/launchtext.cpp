@@ -1,5 +1,6 @@
 #include "saver/launchtext.h"
 
+#include "base/platform.h"
 #include "base/textbuf.h"
 
 const char* LaunchVerb(LaunchMode mode) {
@@ -25,7 +26,7 @@ void LaunchFailureText(LaunchMode mode, char* out, size_t size) {
 void NoSaverSelectedText(int platformLevel, char* out, size_t size) {
   TextBuilder(out, size)
       .Append("No screen saver is selected.  Use \"Screen Saver Properties\" or ")
-      .Append(platformLevel < 4 ? "Control Panel / Desktop" : "change Display Properties")
+      .Append(!HasNewShell(platformLevel) ? "Control Panel / Desktop" : "change Display Properties")
       .Append(" to select a screen saver.");
 }
 

@@ -22,14 +22,13 @@ const char kBootSection[] = "boot";
 const char kSaverKey[] = "SCRNSAVE.EXE";
 const char kSystemIni[] = "system.ini";
 
-UINT SystemSaverActive() {
+}  // namespace
+
+bool SystemSaverActive() {
   BOOL active = FALSE;
   SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-  return active ? 1 : 0;
+  return active != FALSE;
 }
-
-
-}  // namespace
 
 const SaverState& CurrentSaverState() { return g_saver; }
 
@@ -82,7 +81,7 @@ void SelectSaver(const char* path) {
 SelectedSaverResult ReadSelectedSaver(char* buffer, DWORD size) {
   // The selection is read with the saver switched on, as the new shell
   // presents it only then; the flag is put back afterwards.
-  const bool flipped = GetPlatformLevel() >= 4 && g_saver.active == 0;
+  const bool flipped = HasNewShell() && g_saver.active == 0;
   if (flipped) SetSaverActive(1);
 
   SelectedSaverResult result;
@@ -109,7 +108,7 @@ SelectedSaverResult ReadSelectedSaver(char* buffer, DWORD size) {
 
 void SyncSaverState(bool adoptSystemFlag) {
   ArmSaverWatchdog(false);
-  const UINT systemFlag = SystemSaverActive();
+  const UINT systemFlag = SystemSaverActive() ? 1 : 0;
   UINT timeout = 0;
   SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &timeout, 0);
   g_saver.timeoutSeconds = timeout;

@@ -13,6 +13,8 @@ struct SaverState {
 
 // Read by the user interface; written only by the operations below.
 const SaverState& CurrentSaverState();
+// The system's flag, as this process sees it.
+bool SystemSaverActive();
 
 enum SelectedSaverResult { Selected = 0, NoneSelected = 1, NotSet = 2 };
 

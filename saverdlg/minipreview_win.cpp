@@ -3,7 +3,7 @@
 #include "base/report_win.h"
 #include "base/textbuf.h"
 #include "base/process_win.h"
-#include "buttonbar/input_win.h"
+#include "base/childwindows_win.h"
 #include "saver/launch_win.h"
 #include "saverdlg/catalogue_win.h"
 #include "saverdlg/propslogic.h"

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/errortext.h"
 #include "base/help_win.h"
 #include "base/messages.h"
 #include "base/platform_win.h"
@@ -39,7 +40,7 @@ bool IsNt() { return GetPlatformKind() == PlatformNT; }
 bool Ticked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 void Tell(HWND dialog, const char* text) {
-  MessageBoxA(dialog, text, "Drowsel/Plus", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+  MessageBoxA(dialog, text, kProgramCaption, MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
 int SelectStartingWith(void* list, int after, const char* text) {
@@ -207,7 +208,7 @@ void MiscSettings::Load() {
   const ProfileIo& ini = NapkeyIni();
   delayInSeconds = ini.readInt(ini.ctx, kSection, "DelayInSecs", 1);
   disablePreviewPassword = IsNt() ? 1 : ini.readInt(ini.ctx, kSection, "DisablePreviewPassword", 1);
-  showMiniPreview = ini.readInt(ini.ctx, kSection, "ShowMiniPreview", GetPlatformLevel() >= 4 ? 1 : 0);
+  showMiniPreview = ini.readInt(ini.ctx, kSection, "ShowMiniPreview", HasNewShell() ? 1 : 0);
 }
 
 void MiscSettings::Save() const {

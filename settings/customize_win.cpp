@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "base/errortext.h"
 #include "base/help_win.h"
 #include "base/messages.h"
 #include "base/platform_win.h"
@@ -12,7 +13,7 @@
 #include "base/report_win.h"
 #include "base/shelllib_win.h"
 #include "buttonbar/face_win.h"
-#include "buttonbar/input_win.h"
+#include "base/childwindows_win.h"
 #include "res/resource.h"
 #include "settings/pages.h"
 
@@ -41,7 +42,7 @@ struct Sheet {
 Sheet* SheetOf(HWND page) { return reinterpret_cast<Sheet*>(GetWindowLongPtrA(page, DWLP_USER)); }
 
 void Tell(HWND page, const char* text) {
-  MessageBoxA(page, text, "Drowsel/Plus", MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+  MessageBoxA(page, text, kProgramCaption, MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 void Check(HWND page, int id, int32_t on) { CheckDlgButton(page, id, on ? BST_CHECKED : BST_UNCHECKED); }
@@ -67,16 +68,16 @@ void WriteTaskbarIcons(HWND page, const Options& record) {
   CheckRadioButton(page, IDC_TI_EXIT_SINGLE, IDC_TI_EXIT_DOUBLE,
                    record.FastExitTaskbarIcon.ExitOnSingleClick ? IDC_TI_EXIT_SINGLE : IDC_TI_EXIT_DOUBLE);
   Check(page, IDC_TI_SHOW, record.TaskbarIcon.Show);
-  WriteGroup(page, IDC_TI_SINGLE_FIRST, 4, record.TaskbarIcon.SingleClick);
-  WriteGroup(page, IDC_TI_DOUBLE_FIRST, 4, record.TaskbarIcon.DoubleClick);
+  WriteGroup(page, IDC_TI_SINGLE_FIRST, kClickActionCount, record.TaskbarIcon.SingleClick);
+  WriteGroup(page, IDC_TI_DOUBLE_FIRST, kClickActionCount, record.TaskbarIcon.DoubleClick);
 }
 
 const char* ReadTaskbarIcons(HWND page, Options* record) {
   record->FastExitTaskbarIcon.Show = Checked(page, IDC_TI_FAST_EXIT_SHOW);
   record->FastExitTaskbarIcon.ExitOnSingleClick = Checked(page, IDC_TI_EXIT_SINGLE);
   record->TaskbarIcon.Show = Checked(page, IDC_TI_SHOW);
-  record->TaskbarIcon.SingleClick = ReadGroup(page, IDC_TI_SINGLE_FIRST, 4, record->TaskbarIcon.SingleClick);
-  record->TaskbarIcon.DoubleClick = ReadGroup(page, IDC_TI_DOUBLE_FIRST, 4, record->TaskbarIcon.DoubleClick);
+  record->TaskbarIcon.SingleClick = ReadGroup(page, IDC_TI_SINGLE_FIRST, kClickActionCount, record->TaskbarIcon.SingleClick);
+  record->TaskbarIcon.DoubleClick = ReadGroup(page, IDC_TI_DOUBLE_FIRST, kClickActionCount, record->TaskbarIcon.DoubleClick);
   return ValidateTaskbarIcon(record->TaskbarIcon);
 }
 
@@ -92,7 +93,7 @@ void InitTaskbarIcons(HWND page, Options& working) {
                            std::make_pair(IDI_FAST_EXIT, IDC_TI_FAST_EXIT_ICON)})
     if (HANDLE small = LoadImageA(g_instance, MAKEINTRESOURCEA(icon.first), IMAGE_ICON, side, height, 0))
       SendDlgItemMessageA(page, icon.second, STM_SETICON, reinterpret_cast<WPARAM>(small), 0);
-  if (GetPlatformLevel() < 4) {  // no notification area: only the note stays readable
+  if (!HasNewShell()) {  // no notification area: only the note stays readable
     DisableChildWindows(page);
     EnableWindow(GetDlgItem(page, IDC_TI_NOTE), TRUE);
     ShowWindow(GetDlgItem(page, IDC_TI_NOTE), SW_SHOW);
@@ -144,7 +145,7 @@ const char* ReadButtonBar(HWND page, Options* record) {
   bar.Tooltips = Checked(page, IDC_BB_TOOLTIPS);
   bar.SetSelection(0);
   for (const auto& box : kSelectionBoxes) bar.SetButton(box.bit, Checked(page, box.id));
-  bar.ButtonSize = ReadGroup(page, IDC_BB_SMALL, 3, bar.ButtonSize);
+  bar.ButtonSize = ReadGroup(page, IDC_BB_SMALL, kButtonSizeCount, bar.ButtonSize);
   bar.SpaceBetween = ReadBarNumber(page, IDC_BB_SPACE);
   bar.Border = ReadBarNumber(page, IDC_BB_BORDER);
   // Only the user's changes count, not the numbers the page writes itself.
@@ -158,7 +159,7 @@ const char* ReadButtonBar(HWND page, Options* record) {
 void KeepButtonBar(const Options& from, Options* to) { to->ButtonBar = from.ButtonBar; }
 
 void InitButtonBar(HWND page, Options& working) {
-  if (GetPlatformLevel() < 4) {  // the bar is then the only way to reach the program
+  if (!HasNewShell()) {  // the bar is then the only way to reach the program
     working.ButtonBar.Show = 1;
     EnableWindow(GetDlgItem(page, IDC_BB_SHOW), FALSE);
   }
@@ -356,7 +357,7 @@ const DLGPROC kPageProcs[kPageCount] = {TaskbarIconsPageProc, ButtonBarPageProc,
 
 }  // namespace
 
-int32_t FirstCustomizePage(int platformLevel) { return platformLevel < 4 ? kButtonBarPage : kTaskbarIconsPage; }
+int32_t FirstCustomizePage(int platformLevel) { return !HasNewShell(platformLevel) ? kButtonBarPage : kTaskbarIconsPage; }
 
 bool RunCustomizeSheet(HWND owner, Options* live, int32_t* startPage) {
   Sheet sheet;

@@ -8,11 +8,11 @@
 #include "settings/profile.h"
 
 // Range clamps: the value when 0 <= value < n, the fallback otherwise.
-int32_t ClampClickAction(int32_t value, int32_t fallback);  // n = 4
-int32_t ClampButtonSize(int32_t value, int32_t fallback);   // n = 3
+int32_t ClampClickAction(int32_t value, int32_t fallback);  // n = kClickActionCount
+int32_t ClampButtonSize(int32_t value, int32_t fallback);   // n = kButtonSizeCount
 int32_t ClampFastExitOpt(int32_t value, int32_t fallback);  // n = kFastExitActionCount
-int32_t ClampEdge(int32_t value, int32_t fallback);         // n = 5
-int32_t ClampOrient(int32_t value, int32_t fallback);       // n = 3
+int32_t ClampEdge(int32_t value, int32_t fallback);         // n = kEdgeCount
+int32_t ClampOrient(int32_t value, int32_t fallback);       // n = kOrientCount
 
 // The Fast Exit actions: values of FastExitOpt, results of the choice dialog
 // and the exit keywords of the command line. As an option kFastExitAsk shows
@@ -30,6 +30,11 @@ enum FastExitAction : int32_t {
 // Label of a Fast Exit action; anything else is the choice dialog.
 const char* FastExitActionName(int32_t fastExitOpt);
 
+// How many there are of each kind of value; each runs from 0 to one less.
+constexpr int32_t kClickActionCount = 4;  // nothing, toggle, start the saver, its properties
+constexpr int32_t kButtonSizeCount = 3;   // small, medium, large
+constexpr int kButtonCount = 4;           // the bar's buttons
+
 // Selection bits, also the button face kinds.
 enum ButtonBit : int32_t {
   kButtonToggle = 1,
@@ -40,9 +45,9 @@ enum ButtonBit : int32_t {
 };
 
 // Position.Edge values (the program's own numbering, not the shell's ABE_*).
-enum BarEdge : int32_t { kEdgeTop = 0, kEdgeBottom = 1, kEdgeLeft = 2, kEdgeRight = 3, kEdgeFloating = 4 };
+enum BarEdge : int32_t { kEdgeTop = 0, kEdgeBottom = 1, kEdgeLeft = 2, kEdgeRight = 3, kEdgeFloating = 4, kEdgeCount };
 // Position.Orient values.
-enum BarOrient : int32_t { kOrientVertical = 0, kOrientHorizontal = 1, kOrientBlock = 2 };
+enum BarOrient : int32_t { kOrientVertical = 0, kOrientHorizontal = 1, kOrientBlock = 2, kOrientCount };
 
 class FastExitIconOptions {
  public:

@@ -39,8 +39,8 @@ int32_t FastExitOptFromButtons(const bool checked[6]) {
 }
 
 const char* ValidateTaskbarIcon(const TaskbarIconOptions& section) {
-  const bool inRange = section.SingleClick >= 0 && section.SingleClick <= 3 && section.DoubleClick >= 0 &&
-                       section.DoubleClick <= 3;
+  const bool inRange = section.SingleClick >= 0 && section.SingleClick < kClickActionCount &&
+                       section.DoubleClick >= 0 && section.DoubleClick < kClickActionCount;
   return inRange ? nullptr : kInvalidSettings;
 }
 
@@ -53,7 +53,7 @@ const char* ValidateButtonBar(const ButtonBarOptions& section) {
 }
 
 const char* ValidateFastExit(const FastExitOptions& section) {
-  return section.FastExitOpt >= 0 && section.FastExitOpt <= 5 ? nullptr : kInvalidSettings;
+  return section.FastExitOpt >= 0 && section.FastExitOpt < kFastExitActionCount ? nullptr : kInvalidSettings;
 }
 
 HandOverResult HandOver(const Options& working, Options* live, HandOverState* state) {

@@ -1,7 +1,7 @@
 #include "tray/hotkeys_win.h"
 
 #include "base/errortext.h"
-#include "tray/traytext.h"
+#include "tray/hotkeymap.h"
 
 void HotKeys::Register(HWND mainWindow, const HotKeyOptions& keys) const {
   unsigned failed = 0;

@@ -8,7 +8,7 @@
 #include "base/process_win.h"
 #include "base/shelllib_win.h"
 #include "res/resource.h"
-#include "tray/traytext.h"
+#include "tray/iconclicks.h"
 
 namespace {
 

@@ -16,7 +16,8 @@
 #include "saver/regnumber.h"
 #include "saver/watchdog.h"
 #include "settings/options.h"
-#include "tray/traytext.h"
+#include "tray/hotkeymap.h"
+#include "tray/iconclicks.h"
 
 namespace {
 
