@@ -136,10 +136,11 @@ void UserXface::LayoutBar() {
   if (options) bar.Layout(*options);
 }
 
+// The icons first: the shell may take its time, and a toggle sent meanwhile
+// is handled inside that call, so the button shows the state after it.
 void UserXface::RefreshSaverState() {
-  const bool active = CurrentSaverState().active != 0;
-  if (options) icons.Update(g_mainWindow, *options, active);
-  bar.ShowSaverState(active);
+  if (options) icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0);
+  bar.ShowSaverState(CurrentSaverState().active != 0);
 }
 
 void UserXface::OnHotKey(HWND window, WPARAM id) {
