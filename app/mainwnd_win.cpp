@@ -122,7 +122,7 @@ void OnFastExit(HWND window, WPARAM alwaysAsk) {
   if (action == kFastExitAsk) {
     SetHelpContext(kHelpFastExitChoice);
     ModalBracket bracket;
-    action = ClampFastExitOpt(static_cast<int32_t>(RunFastExitDialog(window)), kFastExitAsk);
+    action = ClampBelow(static_cast<int32_t>(RunFastExitDialog(window)), kFastExitActionCount, kFastExitAsk);
     // Closed meanwhile (napkey logoff, another program's WM_CLOSE): the
     // settings were saved as the window went, with the saver's state before
     // it was given back; saving again would record that state wrongly.

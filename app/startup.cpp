@@ -1,12 +1,12 @@
 #include "app/startup.h"
 
+constexpr ProfileTable<StartupState> kStartup = {kMainSectionName, {
+    {"DisableOnStart", &StartupState::DisableOnStart, 0}, {"StartSSOnStart", &StartupState::StartSSOnStart, 0}}};
+
 void StartupState::Load(const ProfileIo& io) {
-  firstStart = !io.hasKey(io.ctx, kMainSectionName, "DisableOnStart");
-  DisableOnStart = static_cast<int32_t>(io.readInt(io.ctx, kMainSectionName, "DisableOnStart", 0));
-  StartSSOnStart = static_cast<int32_t>(io.readInt(io.ctx, kMainSectionName, "StartSSOnStart", 0));
+  const ProfileSection stored(io, kStartup.section);
+  firstStart = !stored.Has("DisableOnStart");
+  kStartup.Load(stored, this);
 }
 
-void StartupState::Save(const ProfileIo& io) const {
-  WriteProfileNumber(io, kMainSectionName, "DisableOnStart", DisableOnStart);
-  WriteProfileNumber(io, kMainSectionName, "StartSSOnStart", StartSSOnStart);
-}
+void StartupState::Save(const ProfileIo& io) const { kStartup.Save(io, *this); }

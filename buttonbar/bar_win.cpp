@@ -71,7 +71,7 @@ void ButtonBar::Layout(const Options& options) {
     ShowWindow(window, SW_HIDE);
     return;
   }
-  const int size = ClampButtonSize(bar.ButtonSize, 0);
+  const int size = ClampBelow(bar.ButtonSize, kButtonSizeCount, 0);
   toggleFace.SetSizeClass(size);
   startFace.SetSizeClass(size);
   fastExitFace.SetSizeClass(size);

@@ -205,10 +205,10 @@ void OnCommand(HWND dialog, PropsState* state, int id, int code) {
 }  // namespace
 
 void MiscSettings::Load() {
-  const ProfileIo& ini = NapkeyIni();
-  delayInSeconds = ini.readInt(ini.ctx, kSection, "DelayInSecs", 1);
-  disablePreviewPassword = IsNt() ? 1 : ini.readInt(ini.ctx, kSection, "DisablePreviewPassword", 1);
-  showMiniPreview = ini.readInt(ini.ctx, kSection, "ShowMiniPreview", HasNewShell() ? 1 : 0);
+  const ProfileSection stored(NapkeyIni(), kSection);
+  delayInSeconds = stored.Int("DelayInSecs", 1);
+  disablePreviewPassword = IsNt() ? 1 : stored.Int("DisablePreviewPassword", 1);
+  showMiniPreview = stored.Int("ShowMiniPreview", HasNewShell() ? 1 : 0);
 }
 
 void MiscSettings::Save() const {

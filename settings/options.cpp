@@ -1,31 +1,31 @@
 #include "settings/options.h"
 
-namespace {
+#include "base/platform.h"
 
-int32_t ClampBelow(int32_t value, int32_t n, int32_t fallback) {
-  return (value >= 0 && value < n) ? value : fallback;
-}
-
-// A section without a name of its own would belong to the main section.
-const char* SectionName(const char* const* names) {
-  return names[0] ? names[0] : kMainSectionName;
-}
-
-int32_t ReadKey(const ProfileIo& io, const char* const* names, int key, int32_t fallback) {
-  return static_cast<int32_t>(io.readInt(io.ctx, SectionName(names), names[key], fallback));
-}
-
-void WriteKey(const ProfileIo& io, const char* const* names, int key, long value) {
-  WriteProfileNumber(io, SectionName(names), names[key], value);
-}
-
-}  // namespace
-
-int32_t ClampClickAction(int32_t value, int32_t fallback) { return ClampBelow(value, 4, fallback); }
-int32_t ClampButtonSize(int32_t value, int32_t fallback) { return ClampBelow(value, 3, fallback); }
-int32_t ClampFastExitOpt(int32_t value, int32_t fallback) { return ClampBelow(value, kFastExitActionCount, fallback); }
-int32_t ClampEdge(int32_t value, int32_t fallback) { return ClampBelow(value, 5, fallback); }
-int32_t ClampOrient(int32_t value, int32_t fallback) { return ClampBelow(value, 3, fallback); }
+constexpr ProfileTable<FastExitIconOptions> kFastExitIcon = {"FastExitTaskbarIcon", {
+    {"Show", &FastExitIconOptions::Show, 1}, {"ExitOnSingleClick", &FastExitIconOptions::ExitOnSingleClick, 0}}};
+constexpr ProfileTable<TaskbarIconOptions> kTaskbarIcon = {"TaskbarIcon", {
+    {"Show", &TaskbarIconOptions::Show, 1}, {"SingleClick", &TaskbarIconOptions::SingleClick, 1, kClickActionCount},
+    {"DoubleClick", &TaskbarIconOptions::DoubleClick, 2, kClickActionCount}}};
+// The file's order differs from the record's.
+constexpr ProfileTable<ButtonBarOptions> kButtonBar = {"ButtonBar", {
+    {"Show", &ButtonBarOptions::Show, 1}, {"OnTop", &ButtonBarOptions::OnTop, 1},
+    {"ButtonSize", &ButtonBarOptions::ButtonSize, 0, kButtonSizeCount}, {"SpaceBetween", &ButtonBarOptions::SpaceBetween, 4},
+    {"Border", &ButtonBarOptions::Border, 3}, {"Tooltips", &ButtonBarOptions::Tooltips, 1},
+    {"Selection", &ButtonBarOptions::Selection, kButtonAll}}};
+constexpr ProfileTable<FastExitOptions> kFastExit = {"Fast Exit", {
+    {"FastExitOpt", &FastExitOptions::FastExitOpt, kFastExitAsk, kFastExitActionCount}}};
+// In hot-key id order, which Key() relies on.
+constexpr ProfileTable<HotKeyOptions, uint16_t> kHotKeys = {"Hot Keys", {
+    {"StartSS", &HotKeyOptions::StartSS, 0}, {"BringToFg", &HotKeyOptions::BringToFg, 0},
+    {"FastExit", &HotKeyOptions::FastExit, 0}, {"ToggleSS", &HotKeyOptions::ToggleSS, 0},
+    {"Menu", &HotKeyOptions::Menu, 0}, {"SSPropsDlg", &HotKeyOptions::SSPropsDlg, 0},
+    {"Customize", &HotKeyOptions::Customize, 0}}};
+static_assert(kHotKeys.keys.size() == HotKeyOptions::kCount, "a key for each hot-key id");
+constexpr ProfileTable<PositionOptions> kPosition = {"Position", {
+    {"X", &PositionOptions::X, -1}, {"Y", &PositionOptions::Y, -1},
+    {"Edge", &PositionOptions::Edge, kEdgeBottom, kEdgeCount},
+    {"Orient", &PositionOptions::Orient, kOrientHorizontal, kOrientCount}}};
 
 const char* FastExitActionName(int32_t fastExitOpt) {
   switch (fastExitOpt) {
@@ -38,62 +38,14 @@ const char* FastExitActionName(int32_t fastExitOpt) {
   }
 }
 
-// --- FastExitTaskbarIcon ---------------------------------------------------
-
-const char* const FastExitIconOptions::kNames[] = {"FastExitTaskbarIcon", "Show", "ExitOnSingleClick"};
-
 void FastExitIconOptions::Load(const ProfileIo& io, int platformLevel) {
-  Show = ReadKey(io, kNames, 1, 1);
-  ExitOnSingleClick = ReadKey(io, kNames, 2, 0);
-  if (platformLevel < 4) Show = 0;  // no notification area to show it in
+  kFastExitIcon.Load(io, this);
+  if (!HasNewShell(platformLevel)) Show = 0;  // no notification area to show it in
 }
-
-void FastExitIconOptions::Save(const ProfileIo& io) const {
-  WriteKey(io, kNames, 1, Show);
-  WriteKey(io, kNames, 2, ExitOnSingleClick);
-}
-
-// --- TaskbarIcon -----------------------------------------------------------
-
-const char* const TaskbarIconOptions::kNames[] = {"TaskbarIcon", "Show", "SingleClick", "DoubleClick"};
 
 void TaskbarIconOptions::Load(const ProfileIo& io, int platformLevel) {
-  Show = ReadKey(io, kNames, 1, 1);
-  SingleClick = ClampClickAction(ReadKey(io, kNames, 2, 1), 1);
-  DoubleClick = ClampClickAction(ReadKey(io, kNames, 3, 2), 2);
-  if (platformLevel < 4) Show = 0;
-}
-
-void TaskbarIconOptions::Save(const ProfileIo& io) const {
-  WriteKey(io, kNames, 1, Show);
-  WriteKey(io, kNames, 2, SingleClick);
-  WriteKey(io, kNames, 3, DoubleClick);
-}
-
-// --- ButtonBar -------------------------------------------------------------
-
-// Keys in file order, which differs from the record's field order.
-const char* const ButtonBarOptions::kNames[] = {"ButtonBar", "Show",   "OnTop",    "ButtonSize",
-                                                "SpaceBetween", "Border", "Tooltips", "Selection"};
-
-void ButtonBarOptions::Load(const ProfileIo& io) {
-  Show = ReadKey(io, kNames, 1, 1);
-  OnTop = ReadKey(io, kNames, 2, 1);
-  ButtonSize = ClampButtonSize(ReadKey(io, kNames, 3, 0), 0);
-  SpaceBetween = ReadKey(io, kNames, 4, 4);
-  Border = ReadKey(io, kNames, 5, 3);
-  Tooltips = ReadKey(io, kNames, 6, 1);
-  Selection = ReadKey(io, kNames, 7, kButtonAll);
-}
-
-void ButtonBarOptions::Save(const ProfileIo& io) const {
-  WriteKey(io, kNames, 1, Show);
-  WriteKey(io, kNames, 2, OnTop);
-  WriteKey(io, kNames, 3, ButtonSize);
-  WriteKey(io, kNames, 4, SpaceBetween);
-  WriteKey(io, kNames, 5, Border);
-  WriteKey(io, kNames, 6, Tooltips);
-  WriteKey(io, kNames, 7, Selection);
+  kTaskbarIcon.Load(io, this);
+  if (!HasNewShell(platformLevel)) Show = 0;
 }
 
 void ButtonBarOptions::SetButton(int32_t bit, bool on) {
@@ -112,66 +64,12 @@ int ButtonBarOptions::CountButtons() const {
   return count;
 }
 
-// --- Fast Exit ---------------------------------------------------------------
-
-const char* const FastExitOptions::kNames[] = {"Fast Exit", "FastExitOpt"};
-
-void FastExitOptions::Load(const ProfileIo& io) {
-  FastExitOpt = ClampFastExitOpt(ReadKey(io, kNames, 1, kFastExitAsk), kFastExitAsk);
-}
-
-void FastExitOptions::Save(const ProfileIo& io) const { WriteKey(io, kNames, 1, FastExitOpt); }
-
-// --- Hot Keys ----------------------------------------------------------------
-
-const char* const HotKeyOptions::kNames[] = {"Hot Keys", "StartSS", "BringToFg", "FastExit", "ToggleSS",
-                                             "Menu",     "SSPropsDlg", "Customize"};
-
-namespace {
-// The seven keys in record order.
-uint16_t HotKeyOptions::* const kHotKeyFields[HotKeyOptions::kCount] = {
-    &HotKeyOptions::StartSS, &HotKeyOptions::BringToFg,  &HotKeyOptions::FastExit, &HotKeyOptions::ToggleSS,
-    &HotKeyOptions::Menu,    &HotKeyOptions::SSPropsDlg, &HotKeyOptions::Customize};
-}  // namespace
-
 uint16_t* HotKeyOptions::Key(int index) {
-  return (index >= 0 && index < kCount) ? &(this->*kHotKeyFields[index]) : nullptr;
+  return (index >= 0 && index < kCount) ? &(this->*kHotKeys.keys.begin()[index].field) : nullptr;
 }
 
 uint16_t HotKeyOptions::KeyAt(int index) const {
-  return (index >= 0 && index < kCount) ? this->*kHotKeyFields[index] : 0;
-}
-
-void HotKeyOptions::Load(const ProfileIo& io) {
-  for (int i = 0; i < kCount; ++i)
-    *Key(i) = static_cast<uint16_t>(static_cast<uint32_t>(ReadKey(io, kNames, i + 1, 0)) & 0xFFFFu);
-}
-
-void HotKeyOptions::Save(const ProfileIo& io) const {
-  for (int i = 0; i < kCount; ++i) WriteKey(io, kNames, i + 1, KeyAt(i));
-}
-
-// --- Position ----------------------------------------------------------------
-
-const char* const PositionOptions::kNames[] = {"Position", "X", "Y", "Edge", "Orient"};
-
-void PositionOptions::Load(const ProfileIo& io) {
-  X = ReadKey(io, kNames, 1, -1);
-  Y = ReadKey(io, kNames, 2, -1);
-  Edge = ClampEdge(ReadKey(io, kNames, 3, kEdgeBottom), kEdgeBottom);
-  Orient = ClampOrient(ReadKey(io, kNames, 4, kOrientHorizontal), kOrientHorizontal);
-}
-
-void PositionOptions::Save(const ProfileIo& io) const {
-  WriteKey(io, kNames, 1, X);
-  WriteKey(io, kNames, 2, Y);
-  WriteKey(io, kNames, 3, Edge);
-  WriteKey(io, kNames, 4, Orient);
-}
-
-void PositionOptions::GetXY(int32_t* x, int32_t* y) const {
-  if (x) *x = X;
-  if (y) *y = Y;
+  return (index >= 0 && index < kCount) ? this->*kHotKeys.keys.begin()[index].field : 0;
 }
 
 void PositionOptions::SetXY(int32_t x, int32_t y) {
@@ -182,11 +80,11 @@ void PositionOptions::SetXY(int32_t x, int32_t y) {
 // --- Options -----------------------------------------------------------------
 
 bool BarMayBeHidden(const Options& options, int platformLevel) {
-  return (options.TaskbarIcon.Show || options.FastExitTaskbarIcon.Show) && platformLevel >= 4;
+  return (options.TaskbarIcon.Show || options.FastExitTaskbarIcon.Show) && HasNewShell(platformLevel);
 }
 
 void ApplyStartupFixups(Options& options, int platformLevel) {
-  const bool newShell = platformLevel >= 4;
+  const bool newShell = HasNewShell(platformLevel);
   const bool anyShown = options.FastExitTaskbarIcon.Show || options.TaskbarIcon.Show || options.ButtonBar.Show;
   if (!anyShown || !newShell) {
     options.FastExitTaskbarIcon.Show = newShell ? 1 : 0;
@@ -199,18 +97,18 @@ void ApplyStartupFixups(Options& options, int platformLevel) {
 void Options::Load(const ProfileIo& io, int platformLevel) {
   FastExitTaskbarIcon.Load(io, platformLevel);
   TaskbarIcon.Load(io, platformLevel);
-  ButtonBar.Load(io);
-  FastExit.Load(io);
-  HotKeys.Load(io);
-  Position.Load(io);
+  kButtonBar.Load(io, &ButtonBar);
+  kFastExit.Load(io, &FastExit);
+  kHotKeys.Load(io, &HotKeys);
+  kPosition.Load(io, &Position);
   ApplyStartupFixups(*this, platformLevel);
 }
 
 void Options::Save(const ProfileIo& io) const {
-  FastExitTaskbarIcon.Save(io);
-  TaskbarIcon.Save(io);
-  ButtonBar.Save(io);
-  FastExit.Save(io);
-  HotKeys.Save(io);
-  Position.Save(io);
+  kFastExitIcon.Save(io, FastExitTaskbarIcon);
+  kTaskbarIcon.Save(io, TaskbarIcon);
+  kButtonBar.Save(io, ButtonBar);
+  kFastExit.Save(io, FastExit);
+  kHotKeys.Save(io, HotKeys);
+  kPosition.Save(io, Position);
 }

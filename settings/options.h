@@ -7,13 +7,6 @@
 
 #include "settings/profile.h"
 
-// Range clamps: the value when 0 <= value < n, the fallback otherwise.
-int32_t ClampClickAction(int32_t value, int32_t fallback);  // n = kClickActionCount
-int32_t ClampButtonSize(int32_t value, int32_t fallback);   // n = kButtonSizeCount
-int32_t ClampFastExitOpt(int32_t value, int32_t fallback);  // n = kFastExitActionCount
-int32_t ClampEdge(int32_t value, int32_t fallback);         // n = kEdgeCount
-int32_t ClampOrient(int32_t value, int32_t fallback);       // n = kOrientCount
-
 // The Fast Exit actions: values of FastExitOpt, results of the choice dialog
 // and the exit keywords of the command line. As an option kFastExitAsk shows
 // the choice dialog; as a result it is a cancel.
@@ -49,28 +42,20 @@ enum BarEdge : int32_t { kEdgeTop = 0, kEdgeBottom = 1, kEdgeLeft = 2, kEdgeRigh
 // Position.Orient values.
 enum BarOrient : int32_t { kOrientVertical = 0, kOrientHorizontal = 1, kOrientBlock = 2, kOrientCount };
 
-class FastExitIconOptions {
- public:
-  static const char* const kNames[];  // section, then keys in file order
+struct FastExitIconOptions {
   int32_t Show = 1;
   int32_t ExitOnSingleClick = 0;
   void Load(const ProfileIo& io, int platformLevel);
-  void Save(const ProfileIo& io) const;
 };
 
-class TaskbarIconOptions {
- public:
-  static const char* const kNames[];
+struct TaskbarIconOptions {
   int32_t Show = 1;
   int32_t SingleClick = 1;
   int32_t DoubleClick = 2;
   void Load(const ProfileIo& io, int platformLevel);
-  void Save(const ProfileIo& io) const;
 };
 
-class ButtonBarOptions {
- public:
-  static const char* const kNames[];
+struct ButtonBarOptions {
   int32_t Show = 1;
   int32_t OnTop = 1;
   int32_t Tooltips = 1;
@@ -78,24 +63,16 @@ class ButtonBarOptions {
   int32_t ButtonSize = 0;
   int32_t SpaceBetween = 4;
   int32_t Border = 3;
-  void Load(const ProfileIo& io);
-  void Save(const ProfileIo& io) const;
   void SetButton(int32_t bit, bool on);
   void SetSelection(int32_t mask);
   int CountButtons() const;
 };
 
-class FastExitOptions {
- public:
-  static const char* const kNames[];
+struct FastExitOptions {
   int32_t FastExitOpt = 0;
-  void Load(const ProfileIo& io);
-  void Save(const ProfileIo& io) const;
 };
 
-class HotKeyOptions {
- public:
-  static const char* const kNames[];
+struct HotKeyOptions {
   static constexpr int kCount = 7;
   // Hot-key control codes: virtual key low byte, HOTKEYF_* high byte.
   uint16_t StartSS = 0;
@@ -105,23 +82,16 @@ class HotKeyOptions {
   uint16_t Menu = 0;
   uint16_t SSPropsDlg = 0;
   uint16_t Customize = 0;
-  // The keys in record order, which is also the hot-key id order.
+  // The keys in hot-key id order, which is also the order in the file.
   uint16_t* Key(int index);
   uint16_t KeyAt(int index) const;
-  void Load(const ProfileIo& io);
-  void Save(const ProfileIo& io) const;
 };
 
-class PositionOptions {
- public:
-  static const char* const kNames[];
+struct PositionOptions {
   int32_t X = -1;
   int32_t Y = -1;
   int32_t Edge = kEdgeBottom;
   int32_t Orient = kOrientHorizontal;
-  void Load(const ProfileIo& io);
-  void Save(const ProfileIo& io) const;
-  void GetXY(int32_t* x, int32_t* y) const;
   void SetXY(int32_t x, int32_t y);
 };
 
