@@ -1,6 +1,7 @@
 #include "app/instance_win.h"
 
 #include "base/messages.h"
+#include "base/owned_win.h"
 
 namespace {
 
@@ -16,17 +17,17 @@ HANDLE g_starting = nullptr;  // held by this copy while it makes its main windo
 // from ever becoming resident beside it: a limit on the wait could only end
 // in two instances or in a copy that gives up with no instance at all.
 HWND FindRunningCopy(bool resident) {
-  HANDLE mutex = resident ? CreateMutexA(nullptr, FALSE, kStartingMutex) : OpenMutexA(SYNCHRONIZE, FALSE, kStartingMutex);
-  if (mutex) {
-    const DWORD waited = WaitForSingleObject(mutex, INFINITE);
+  OwnedHandle mutex(resident ? CreateMutexA(nullptr, FALSE, kStartingMutex)
+                              : OpenMutexA(SYNCHRONIZE, FALSE, kStartingMutex));
+  if (mutex.Ok()) {
+    const DWORD waited = WaitForSingleObject(mutex.Get(), INFINITE);
     const bool owned = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
     HWND running = FindWindowA(kMainWindowClass, nullptr);
     if (owned && resident && !running) {
-      g_starting = mutex;  // released once the main window exists; the handle stays open
+      g_starting = mutex.Release();  // released once the main window exists; the handle stays open
       return nullptr;
     }
-    if (owned) ReleaseMutex(mutex);
-    CloseHandle(mutex);
+    if (owned) ReleaseMutex(mutex.Get());
     return running;
   }
   return FindWindowA(kMainWindowClass, nullptr);

@@ -4,6 +4,7 @@
 #include "base/help_win.h"
 #include "base/errortext.h"
 #include "base/messages.h"
+#include "base/owned_win.h"
 #include "base/platform_win.h"
 #include "app/userxface.h"
 #include "buttonbar/bar_win.h"
@@ -135,9 +136,9 @@ void OnFastExit(HWND window, WPARAM alwaysAsk) {
 
 void OnPopupMenu(HWND window) {
   HideTooltip();
-  HMENU menu = LoadMenuA(g_instance, kMainWindowClass);
-  if (!menu) return;
-  HMENU popup = GetSubMenu(menu, 0);
+  const OwnedMenu menu(LoadMenuA(g_instance, kMainWindowClass));
+  if (!menu.Ok()) return;
+  HMENU popup = GetSubMenu(menu.Get(), 0);
   UserXface* app = Existing();
   if (popup && app && app->options && app->options->ButtonBar.Show) {
     ModifyMenuA(popup, IDM_SHOW_BAR, MF_BYCOMMAND | MF_STRING, IDM_SHOW_BAR, "Hide Button Bar");
@@ -151,7 +152,6 @@ void OnPopupMenu(HWND window) {
   }
   // Lets the menu close properly when the user clicks elsewhere.
   PostMessageA(window, WM_NULL, 0, 0);
-  DestroyMenu(menu);
 }
 
 void OnTaskbarCreated(HWND window) {
@@ -293,7 +293,7 @@ void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
       if (options) {
         ModalBracket bracket;
         const Options before = *options;
-        if (!RunCustomizeSheet(window, options, &customizePage)) ApplyOptions(&before);
+        if (!RunCustomizeSheet(window, options.get(), &customizePage)) ApplyOptions(&before);
         // Some systems (Wine) make no window topmost while a dialog it owns
         // is open, so an "On Top" applied from the sheet would not hold.
         bar.KeepOnTopAsSet(*options);

@@ -109,10 +109,7 @@ UserXface::UserXface() {
 
 // The main window is already destroyed here; the bar and the icons, members,
 // let go of what they registered with the shell as they go.
-UserXface::~UserXface() {
-  delete options;
-  options = nullptr;
-}
+UserXface::~UserXface() = default;
 
 void UserXface::ApplyOptions(const Options* record) {
   if (!record || IsBadReadPtr(record, sizeof(Options))) {
@@ -120,8 +117,8 @@ void UserXface::ApplyOptions(const Options* record) {
                 nullptr, 0);
     return;
   }
-  if (!options) options = new Options;
-  if (record != options) *options = *record;
+  if (!options) options.reset(new Options);
+  if (record != options.get()) *options = *record;
   ApplyAll();
 }
 

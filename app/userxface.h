@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "base/process_win.h"
 #include "buttonbar/bar_win.h"
 #include "settings/options.h"
@@ -22,7 +24,7 @@ class UserXface {
   ButtonBar bar;
   TaskbarIcons icons;
   HotKeys hotKeys;
-  Options* options = nullptr;
+  std::unique_ptr<Options> options;
   int32_t customizePage = 0;  // the page the Customize sheet opens at
 
   void ApplyOptions(const Options* record);

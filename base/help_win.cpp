@@ -1,11 +1,13 @@
 #include "base/help_win.h"
 
+#include <memory>
+
 #include "base/helppath.h"
 #include "base/process_win.h"
 
 namespace {
 
-char* g_helpPath = nullptr;
+std::unique_ptr<char[]> g_helpPath;
 DWORD g_helpContext = kHelpNone;
 bool g_helpShown = false;
 
@@ -13,15 +15,15 @@ bool g_helpShown = false;
 
 const char* GetHelpFilePath() {
   if (!g_helpPath) {
-    g_helpPath = new char[MAX_PATH + 1];
+    g_helpPath.reset(new char[MAX_PATH + 1]);
     char modulePath[MAX_PATH + 1];
     const DWORD length = GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
     // A path cut at the buffer's end is no usable directory.
     const bool known = length > 0 && length < MAX_PATH;
     if (known) modulePath[length] = '\0';
-    ComposeHelpPath(known ? modulePath : nullptr, g_helpPath, MAX_PATH + 1);
+    ComposeHelpPath(known ? modulePath : nullptr, g_helpPath.get(), MAX_PATH + 1);
   }
-  return g_helpPath;
+  return g_helpPath.get();
 }
 
 void SetHelpContext(DWORD context) { g_helpContext = context; }
@@ -43,6 +45,5 @@ void CloseHelp() {
     WinHelpA(g_mainWindow, GetHelpFilePath(), HELP_QUIT, 0);
     g_helpShown = false;
   }
-  delete[] g_helpPath;
-  g_helpPath = nullptr;
+  g_helpPath.reset();
 }

@@ -7,10 +7,8 @@ constexpr size_t kOwnTextSize = 256;
 }
 
 void SystemErrorText::Clear() {
-  if (systemText) LocalFree(systemText);
-  systemText = nullptr;
-  delete[] ownText;
-  ownText = nullptr;
+  systemText.Reset();
+  ownText.reset();
 }
 
 void SystemErrorText::Load(DWORD errorCode) {
@@ -23,13 +21,11 @@ void SystemErrorText::Load(DWORD errorCode) {
                                       nullptr, errorCode,
                                       MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0,
                                       nullptr);
-  if (length != 0 && text) {
-    systemText = text;
-    return;
-  }
-  if (text) LocalFree(text);
-  ownText = new char[kOwnTextSize];
-  if (ownText) FallbackErrorText(static_cast<int32_t>(errorCode), ownText, kOwnTextSize);
+  systemText.Reset(text);
+  if (length != 0 && systemText.Ok()) return;
+  systemText.Reset();  // a buffer without text is no text
+  ownText.reset(new char[kOwnTextSize]);
+  if (ownText) FallbackErrorText(static_cast<int32_t>(errorCode), ownText.get(), kOwnTextSize);
 }
 
 int ReportError(HWND owner, unsigned flags, UINT style, const char* message, const char* operation,

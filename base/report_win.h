@@ -4,24 +4,22 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "base/errortext.h"
+#include "base/owned_win.h"
 
 // The text for one system error number: the system's own when it has one,
 // else the program's fallback text.
 class SystemErrorText {
  public:
-  SystemErrorText() = default;
-  ~SystemErrorText() { Clear(); }
-  SystemErrorText(const SystemErrorText&) = delete;
-  SystemErrorText& operator=(const SystemErrorText&) = delete;
-
   void Load(DWORD errorCode);
-  const char* Text() const { return systemText ? systemText : ownText; }
+  const char* Text() const { return systemText.Ok() ? systemText.Get() : ownText.get(); }
   void Clear();
 
  private:
-  char* ownText = nullptr;     // 256 bytes of our own, for the fallback texts
-  char* systemText = nullptr;  // allocated by FormatMessage, freed with LocalFree
+  std::unique_ptr<char[]> ownText;  // 256 bytes of our own, for the fallback texts
+  OwnedLocalText systemText;        // allocated by FormatMessage
 };
 
 // Shows a composed error text (see ComposeReportText). errorCode 0 with

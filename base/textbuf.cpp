@@ -1,5 +1,15 @@
 #include "base/textbuf.h"
 
+#include <cstring>
+
+std::unique_ptr<char[]> CopyText(const char* text, size_t length) {
+  std::unique_ptr<char[]> copy(new char[length + 1]);
+  if (!copy) return nullptr;
+  std::memcpy(copy.get(), text, length);
+  copy[length] = '\0';
+  return copy;
+}
+
 TextBuilder::TextBuilder(char* out, size_t size) : buffer(out), capacity(size) {
   if (capacity) buffer[0] = '\0';
 }

@@ -6,6 +6,11 @@
 #define NAPKEY_BASE_TEXTBUF_H
 
 #include <cstddef>
+#include <memory>
+
+// A heap copy of the first `length` characters of `text`, terminated; null
+// without memory.
+std::unique_ptr<char[]> CopyText(const char* text, size_t length);
 
 class TextBuilder {
  public:

@@ -1,5 +1,7 @@
 #include "buttonbar/face_win.h"
 
+#include <utility>
+
 #include "base/process_win.h"
 #include "buttonbar/bargeometry.h"
 #include "res/resource.h"
@@ -37,24 +39,21 @@ struct FrameLine {
 };
 
 // Each line needs a pen of its own colour; the pens live for this drawing
-// only, and the DC gets back the pen it had, as its owner expects.
+// only, and the DC gets back the pen it had, as its owner expects. A pen is
+// deleted only once the DC holds another.
 void DrawFrameLines(HDC dc, const FrameLine* lines, int lineCount) {
   HGDIOBJ original = nullptr;
+  OwnedGdiObject selected;  // ours, in the DC since `original` left it
   for (int i = 0; i < lineCount; ++i) {
-    HPEN pen = CreatePen(PS_SOLID, 0, GetSysColor(lines[i].color));
-    if (!pen) continue;
-    HGDIOBJ previous = SelectObject(dc, pen);
-    if (!previous) {
-      DeleteObject(pen);
-      continue;
-    }
-    if (!original)
-      original = previous;
-    else
-      DeleteObject(previous);
+    OwnedGdiObject pen(CreatePen(PS_SOLID, 0, GetSysColor(lines[i].color)));
+    if (!pen.Ok()) continue;
+    HGDIOBJ previous = SelectObject(dc, pen.Get());
+    if (!previous) continue;
+    if (!original) original = previous;
+    selected = std::move(pen);
     Polyline(dc, lines[i].points, lines[i].count);
   }
-  if (original) DeleteObject(SelectObject(dc, original));
+  if (original && !SelectObject(dc, original)) selected.Release();  // still in the DC: it cannot go
 }
 
 }  // namespace
@@ -87,27 +86,20 @@ void DrawBarFrame(HDC dc, int w, int h, bool thin) {
   DrawFrameLines(dc, lines, 3);
 }
 
-GdiHolder::~GdiHolder() { Reset(nullptr); }
-
-void GdiHolder::Reset(HGDIOBJ replacement) {
-  if (object && object != replacement) DeleteObject(object);
-  object = replacement;
-}
-
 void ButtonFace::Load(int id, int size) {
-  Reset(nullptr);
+  bitmap.Reset();
   faceId = id;
   sizeClass = size;
   pixelSize = ButtonPixelSize(size);
-  HBITMAP bitmap = LoadBitmapA(g_instance, MAKEINTRESOURCEA(BitmapId(id, size)));
-  SetBitmap(bitmap, (id == kButtonStart || id == kButtonFastExit || id == kButtonProperties) ? 1 : 2);
+  HBITMAP loaded = LoadBitmapA(g_instance, MAKEINTRESOURCEA(BitmapId(id, size)));
+  SetBitmap(loaded, (id == kButtonStart || id == kButtonFastExit || id == kButtonProperties) ? 1 : 2);
 }
 
-LONG ButtonFace::SetBitmap(HBITMAP bitmap, int frames) {
-  Reset(bitmap);
-  if (!bitmap) return 0;
+LONG ButtonFace::SetBitmap(HBITMAP taken, int frames) {
+  bitmap.Reset(taken);
+  if (!taken) return 0;
   BITMAP info;
-  if (!GetObjectA(bitmap, sizeof info, &info) || frames < 1) return 0;
+  if (!GetObjectA(taken, sizeof info, &info) || frames < 1) return 0;
   frameHeight = info.bmHeight / 2;
   frameWidth = info.bmWidth / frames;
   return MAKELONG(frameWidth + inset, frameHeight + inset);
@@ -119,21 +111,22 @@ void ButtonFace::Paint(HDC dc) {
 }
 
 BOOL ButtonFace::Draw(BOOL pushed, int frame, HDC dc, int width, int height) {
-  if (!object || inset >= width || inset >= height) return FALSE;
-  HDC memory = CreateCompatibleDC(dc);
-  if (!memory) return FALSE;
+  if (!bitmap.Ok() || inset >= width || inset >= height) return FALSE;
+  OwnedMemoryDc memory(CreateCompatibleDC(dc));
+  if (!memory.Ok()) return FALSE;
   const int offset = pushed ? 2 : 1;  // a pushed picture moves one pixel right and down
-  HGDIOBJ oldBitmap = SelectObject(memory, object);
-  StretchBlt(dc, offset, offset, width - inset, height - inset, memory, frame * frameWidth, 0, frameWidth,
+  HGDIOBJ oldBitmap = SelectObject(memory.Get(), bitmap.Get());
+  StretchBlt(dc, offset, offset, width - inset, height - inset, memory.Get(), frame * frameWidth, 0, frameWidth,
              frameHeight, SRCCOPY);
-  HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  HGDIOBJ oldBrush = SelectObject(dc, face);
-  StretchBlt(dc, offset, offset, width - inset, height - inset, memory, frame * frameWidth, frameHeight, frameWidth,
-             frameHeight, kMaskRop);
+  OwnedGdiObject face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  HGDIOBJ oldBrush = SelectObject(dc, face.Get());
+  StretchBlt(dc, offset, offset, width - inset, height - inset, memory.Get(), frame * frameWidth, frameHeight,
+             frameWidth, frameHeight, kMaskRop);
+  // Each object leaves its DC before it goes.
   SelectObject(dc, oldBrush);
-  DeleteObject(face);
-  SelectObject(memory, oldBitmap);
-  DeleteDC(memory);
+  face.Reset();
+  SelectObject(memory.Get(), oldBitmap);
+  memory.Reset();
 
   DrawButtonFrame(dc, width, height, pushed != FALSE);
   return TRUE;

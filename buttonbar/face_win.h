@@ -1,28 +1,15 @@
-// Owners of the GDI objects that outlive one drawing (the button faces), and
-// the 3-D frame drawn around the faces and the bar.
+// The faces of the bar's buttons, bitmaps that outlive one drawing, and the
+// 3-D frame drawn around the faces and the bar.
 #ifndef NAPKEY_BUTTONBAR_FACE_WIN_H
 #define NAPKEY_BUTTONBAR_FACE_WIN_H
 
 #include <windows.h>
 
-// Owns one GDI object and deletes it when destroyed.
-class GdiHolder {
- public:
-  GdiHolder() = default;
-  virtual ~GdiHolder();
-  GdiHolder(const GdiHolder&) = delete;
-  GdiHolder& operator=(const GdiHolder&) = delete;
-
-  HGDIOBJ Object() const { return object; }
-
- protected:
-  void Reset(HGDIOBJ replacement);
-  HGDIOBJ object = nullptr;
-};
+#include "base/owned_win.h"
 
 // The picture of one bar button: a bitmap whose upper half is the picture and
 // lower half its mask, one or two frames wide.
-class ButtonFace : public GdiHolder {
+class ButtonFace {
  public:
   // Loads the bitmap for a face (1, 2, 4 or 8) in a size class (0, 1, 2).
   void Load(int faceId, int sizeClass);
@@ -33,6 +20,7 @@ class ButtonFace : public GdiHolder {
   // The whole button at its natural size.
   void Paint(HDC dc);
   BOOL Draw(BOOL pushed, int frame, HDC dc, int width, int height);
+  HGDIOBJ Object() const { return bitmap.Get(); }  // null until a bitmap is loaded
 
   int frameWidth = 0;
   int frameHeight = 0;
@@ -42,6 +30,9 @@ class ButtonFace : public GdiHolder {
   BOOL saverEnabled = FALSE;
   int sizeClass = 0;
   int pixelSize = 18;
+
+ private:
+  OwnedGdiObject bitmap;
 };
 
 // The 3-D frame of a bar button (sunken when pushed), and the bar's border

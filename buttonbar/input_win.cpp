@@ -1,5 +1,7 @@
 #include "buttonbar/input_win.h"
 
+#include <memory>
+
 #include "buttonbar/tooltip_win.h"
 
 WNDPROC originalButtonProc = nullptr;
@@ -14,11 +16,10 @@ LRESULT ForwardToBar(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
 // The button's own text is its tooltip.
 void TrackTooltip(HWND button) {
   const int length = GetWindowTextLengthA(button);
-  char* text = new char[length + 2];
+  const std::unique_ptr<char[]> text(new char[length + 2]);
   if (!text) return;
-  GetWindowTextA(button, text, length + 2);
-  if (Tooltip* tooltip = Tooltip::Of(GetParent(button))) tooltip->Track(button, text);
-  delete[] text;
+  GetWindowTextA(button, text.get(), length + 2);
+  if (Tooltip* tooltip = Tooltip::Of(GetParent(button))) tooltip->Track(button, text.get());
 }
 
 }  // namespace

@@ -62,11 +62,6 @@ void PaintTooltip(HWND window, const char* text) {
 
 }  // namespace
 
-Tooltip::~Tooltip() {
-  KillTimer();
-  delete[] text;
-}
-
 void Tooltip::Attach(HWND barWindow) {
   bar = barWindow;
   SetWindowLongPtrA(bar, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -83,13 +78,12 @@ void Tooltip::KillTimer() {
 
 bool Tooltip::SetTarget(HWND newTarget, const char* newText) {
   target = newTarget;
-  delete[] text;
   if (!newText) newText = "";
   const size_t length = std::strlen(newText);
-  text = new char[length + 3];
+  text.reset(new char[length + 3]);
   if (!text) return false;
   text[0] = ' ';
-  std::memcpy(text + 1, newText, length);
+  std::memcpy(text.get() + 1, newText, length);
   text[length + 1] = ' ';
   text[length + 2] = '\0';
   return true;
@@ -110,7 +104,7 @@ bool Tooltip::ShowWindowFor(bool create) {
                            this);
   if (!window) return false;
   // A target without text (the bar's background) shows nothing.
-  const bool hasText = text && std::strlen(text) >= 3;
+  const bool hasText = text && std::strlen(text.get()) >= 3;
   ShowWindow(window, hasText ? SW_SHOWNOACTIVATE : SW_HIDE);
   return true;
 }
@@ -148,10 +142,10 @@ LRESULT CALLBACK Tooltip::WindowProc(HWND window, UINT message, WPARAM wParam, L
     case WM_CREATE:
       tooltip = static_cast<Tooltip*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
       SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tooltip));
-      PlaceTooltip(window, tooltip->target, tooltip->text);
+      PlaceTooltip(window, tooltip->target, tooltip->text.get());
       return 0;
     case WM_PAINT:
-      PaintTooltip(window, tooltip ? tooltip->text : nullptr);
+      PaintTooltip(window, tooltip ? tooltip->text.get() : nullptr);
       return 0;
     case WM_MOUSEMOVE:  // the mouse reached the tooltip
       if (tooltip) tooltip->Hide();
@@ -189,7 +183,6 @@ int Tooltip::Enable(int enable) {
 
 void Tooltip::Hide() {
   KillTimer();
-  delete[] text;
-  text = nullptr;
+  text.reset();
   ShowWindowFor(false);
 }

@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <memory>
+
 class Tooltip {
  public:
   Tooltip() = default;
-  ~Tooltip();
+  ~Tooltip() { KillTimer(); }
   Tooltip(const Tooltip&) = delete;
   Tooltip& operator=(const Tooltip&) = delete;
 
@@ -34,7 +36,7 @@ class Tooltip {
   HWND bar = nullptr;
   HWND window = nullptr;
   HWND target = nullptr;
-  char* text = nullptr;
+  std::unique_ptr<char[]> text;  // the target's, with a blank either side
   int enabled = 0;
   UINT_PTR timer = 0;
   bool classFailed = false;

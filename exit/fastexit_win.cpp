@@ -2,6 +2,7 @@
 
 #include "base/help_win.h"
 #include "base/errortext.h"
+#include "base/owned_win.h"
 #include "base/platform_win.h"
 #include "base/report_win.h"
 #include "base/process_win.h"
@@ -89,8 +90,9 @@ void ExitWindowsWith(UINT flags, HWND owner) {
 }
 
 BOOL EnableShutdownPrivilege() {
-  HANDLE token = nullptr;
-  if (!OpenOwnProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return FALSE;
+  HANDLE opened = nullptr;
+  if (!OpenOwnProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened)) return FALSE;
+  const OwnedHandle token(opened);
   TOKEN_PRIVILEGES privileges;
   ZeroMemory(&privileges, sizeof privileges);
   privileges.PrivilegeCount = 1;
@@ -98,8 +100,8 @@ BOOL EnableShutdownPrivilege() {
   BOOL ok = LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
   // AdjustTokenPrivileges also "succeeds" for a user who does not hold the
   // privilege at all; only ERROR_SUCCESS means it is enabled now.
-  if (ok) ok = AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
-  CloseHandle(token);
+  if (ok)
+    ok = AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
   return ok;
 }
 

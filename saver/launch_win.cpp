@@ -1,6 +1,7 @@
 #include "saver/launch_win.h"
 
 #include "base/errortext.h"
+#include "base/owned_win.h"
 #include "base/platform_win.h"
 #include "base/report_win.h"
 #include "saver/saverstate_win.h"
@@ -10,10 +11,15 @@ namespace {
 constexpr DWORD kMouseRestStepMs = 100;
 constexpr DWORD kMouseRestGiveUpMs = 1500;
 
-// Every saver process starts the same way; the caller closes the handles.
-// A command line that could not be composed (too long) fails like a start.
-BOOL StartSaverProcess(bool composed, char* commandLine, PROCESS_INFORMATION* process) {
-  ZeroMemory(process, sizeof *process);
+// A started saver's handles, closed as it goes: the thread's first.
+struct SaverProcess {
+  OwnedHandle process;
+  OwnedHandle thread;
+};
+
+// Every saver process starts the same way. A command line that could not be
+// composed (too long) fails like a start.
+BOOL StartSaverProcess(bool composed, char* commandLine, SaverProcess* started) {
   if (!composed) {
     SetLastError(ERROR_FILENAME_EXCED_RANGE);
     return FALSE;
@@ -23,14 +29,14 @@ BOOL StartSaverProcess(bool composed, char* commandLine, PROCESS_INFORMATION* pr
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
-  return CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE, CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr,
-                        &startup, process);
-}
-
-void CloseProcessHandles(PROCESS_INFORMATION* process) {
-  if (process->hThread) CloseHandle(process->hThread);
-  if (process->hProcess) CloseHandle(process->hProcess);
-  process->hThread = process->hProcess = nullptr;
+  PROCESS_INFORMATION process;
+  ZeroMemory(&process, sizeof process);
+  if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE, CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr,
+                      &startup, &process))
+    return FALSE;
+  started->process.Reset(process.hProcess);
+  started->thread.Reset(process.hThread);
+  return TRUE;
 }
 
 void ReportStartFailure(HWND owner, const char* message, DWORD error) {
@@ -81,12 +87,11 @@ void WaitForProcess(HWND owner, HANDLE process) {
 // Starts a saver that runs on its own (preview, password); reports a failure
 // unless there is no `failure` text to report.
 BOOL StartDetached(HWND owner, bool composed, char* commandLine, const char* failure) {
-  PROCESS_INFORMATION process;
+  SaverProcess process;
   if (!StartSaverProcess(composed, commandLine, &process)) {
     if (failure) ReportStartFailure(owner, failure, GetLastError());
     return FALSE;
   }
-  CloseProcessHandles(&process);
   return TRUE;
 }
 
@@ -117,7 +122,7 @@ BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode) {
   }
 
   char commandLine[MAX_PATH + 8];
-  PROCESS_INFORMATION process;
+  SaverProcess process;
   if (!StartSaverProcess(SaverCommandLine(saverPath, mode, commandLine, sizeof commandLine), commandLine,
                          &process)) {
     const DWORD error = GetLastError();
@@ -126,8 +131,7 @@ BOOL LaunchSaver(HWND owner, const char* path, LaunchMode mode) {
     ReportStartFailure(owner, message, error);
     return FALSE;
   }
-  if (LaunchWaits(mode)) WaitForProcess(owner, process.hProcess);
-  CloseProcessHandles(&process);
+  if (LaunchWaits(mode)) WaitForProcess(owner, process.process.Get());
   return TRUE;
 }
 

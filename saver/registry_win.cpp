@@ -26,28 +26,20 @@ const char* PasswordValueName() {
 }  // namespace
 
 RegistryKey::RegistryKey(int rootIndex, const char* name, int openMode) : root(RootKey(rootIndex)) {
-  if (name) {
-    const size_t length = std::strlen(name);
-    subKeyName = new char[length + 1];
-    if (subKeyName) std::memcpy(subKeyName, name, length + 1);
-  }
+  if (name) subKeyName = CopyText(name, std::strlen(name));
   if (!root || !subKeyName) return;
+  // What a failed call leaves in its out-parameter is no key.
+  HKEY opened = nullptr;
   if (openMode == OpenReadWrite) {
     DWORD disposition = 0;
-    if (RegCreateKeyExA(root, subKeyName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &key,
-                        &disposition) == ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, subKeyName.get(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                        &opened, &disposition) == ERROR_SUCCESS)
       openState = OpenReadWrite;
   }
   if (openState == OpenNothing && openMode != OpenNothing) {
-    if (RegOpenKeyExA(root, subKeyName, 0, KEY_READ, &key) == ERROR_SUCCESS) openState = OpenRead;
+    if (RegOpenKeyExA(root, subKeyName.get(), 0, KEY_READ, &opened) == ERROR_SUCCESS) openState = OpenRead;
   }
-  if (openState == OpenNothing) key = nullptr;
-}
-
-RegistryKey::~RegistryKey() {
-  delete[] subKeyName;
-  if (openState != OpenNothing && key) RegCloseKey(key);
-  key = nullptr;
+  if (openState != OpenNothing) key.Reset(opened);
 }
 
 BOOL RegistryKey::SetValue(const char* valueName, long number, BOOL asText) {
@@ -55,11 +47,11 @@ BOOL RegistryKey::SetValue(const char* valueName, long number, BOOL asText) {
   if (asText) {
     char text[16];
     TextBuilder(text, sizeof text).AppendNumber(number);
-    return RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+    return RegSetValueExA(key.Get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                           static_cast<DWORD>(std::strlen(text) + 1)) == ERROR_SUCCESS;
   }
   const DWORD value = static_cast<DWORD>(number);
-  return RegSetValueExA(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+  return RegSetValueExA(key.Get(), valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
          ERROR_SUCCESS;
 }
 
@@ -68,7 +60,7 @@ BOOL RegistryKey::QueryValue(const char* valueName, long* number) {
   DWORD type = 0;
   BYTE small[4];
   DWORD size = sizeof small;
-  const LONG result = RegQueryValueExA(key, valueName, nullptr, &type, small, &size);
+  const LONG result = RegQueryValueExA(key.Get(), valueName, nullptr, &type, small, &size);
   if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) return FALSE;
   if (type == REG_DWORD) {
     if (result != ERROR_SUCCESS || size != sizeof(DWORD)) return FALSE;
@@ -80,14 +72,13 @@ BOOL RegistryKey::QueryValue(const char* valueName, long* number) {
   if (type != REG_SZ) return FALSE;
   // Read again with room to spare: a stored string need not be terminated.
   const DWORD room = size + 5;
-  char* text = new char[room];
+  const std::unique_ptr<char[]> text(new char[room]);
   if (!text) return FALSE;
-  std::memset(text, 0, room);
+  std::memset(text.get(), 0, room);
   DWORD textSize = room;
-  const BOOL ok = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(text), &textSize) ==
-                  ERROR_SUCCESS;
-  if (ok) *number = ParseRegistryNumber(text, textSize < room ? textSize : room);
-  delete[] text;
+  const BOOL ok = RegQueryValueExA(key.Get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(text.get()),
+                                   &textSize) == ERROR_SUCCESS;
+  if (ok) *number = ParseRegistryNumber(text.get(), textSize < room ? textSize : room);
   return ok;
 }
 

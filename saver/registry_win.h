@@ -1,9 +1,13 @@
-// An owned registry key, and the desktop key that holds the saver's
-// password-protection flag.
+// A registry key opened for its values, and the desktop key that holds the
+// saver's password-protection flag.
 #ifndef NAPKEY_SAVER_REGISTRY_WIN_H
 #define NAPKEY_SAVER_REGISTRY_WIN_H
 
 #include <windows.h>
+
+#include <memory>
+
+#include "base/owned_win.h"
 
 enum RegistryRoot { RootLocalMachine = 0, RootCurrentUser = 1, RootUsers = 2, RootClassesRoot = 3 };
 enum KeyOpenMode { OpenNothing = 0, OpenRead = 1, OpenReadWrite = 2 };
@@ -12,9 +16,6 @@ class RegistryKey {
  public:
   // Mode 2 falls back to read-only access when the key cannot be written.
   RegistryKey(int rootIndex, const char* subKeyName, int openMode);
-  ~RegistryKey();
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
 
   BOOL SetValue(const char* valueName, long number, BOOL asText);
   BOOL QueryValue(const char* valueName, long* number);
@@ -22,8 +23,8 @@ class RegistryKey {
 
  private:
   HKEY root = nullptr;
-  HKEY key = nullptr;
-  char* subKeyName = nullptr;
+  OwnedKey key;  // open exactly when openState is not OpenNothing
+  std::unique_ptr<char[]> subKeyName;
   int openState = OpenNothing;
 };
 

@@ -1,5 +1,7 @@
 #include "saver/saverstate_win.h"
 
+#include <memory>
+
 #include "saver/watchdog.h"
 
 #include "base/errortext.h"
@@ -11,11 +13,11 @@ namespace {
 
 SaverState g_saver;
 UINT_PTR g_watchdogTimer = 0;
-DesktopKey* g_desktopKey = nullptr;  // from first use to ShutdownSaverState
+std::unique_ptr<DesktopKey> g_desktopKey;  // from first use to ShutdownSaverState
 
 DesktopKey* Desktop() {
-  if (!g_desktopKey) g_desktopKey = new DesktopKey(OpenReadWrite);
-  return g_desktopKey;
+  if (!g_desktopKey) g_desktopKey.reset(new DesktopKey(OpenReadWrite));
+  return g_desktopKey.get();
 }
 
 const char kBootSection[] = "boot";
@@ -149,8 +151,7 @@ void SyncSaverState(bool adoptSystemFlag) {
 void ShutdownSaverState() {
   if (g_saver.saverPath[0] != '\0') SetSaverActive(1);
   ArmSaverWatchdog(false);
-  delete g_desktopKey;
-  g_desktopKey = nullptr;
+  g_desktopKey.reset();
 }
 
 void ArmSaverWatchdog(bool arm) {

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include <initializer_list>
-#include <utility>
 
 #include "base/errortext.h"
 #include "base/help_win.h"
 #include "base/messages.h"
+#include "base/owned_win.h"
 #include "base/platform_win.h"
 #include "base/process_win.h"
 #include "base/report_win.h"
@@ -35,6 +35,9 @@ struct Sheet {
   int32_t handedPage = 0;
   DWORD helpContext = 0;
   bool tracking[kPageCount] = {};
+  // The Taskbar Icons page's small icons, loaded for it and freed as it goes;
+  // the templates' own are shared.
+  OwnedIcon smallIcons[2];
   PROPSHEETPAGEA pages[kPageCount];
   PROPSHEETHEADERA header;
 };
@@ -89,21 +92,19 @@ void KeepTaskbarIcons(const Options& from, Options* to) {
 void InitTaskbarIcons(HWND page, Options& working) {
   WriteTaskbarIcons(page, working);
   const int side = GetSystemMetrics(SM_CXSMICON), height = GetSystemMetrics(SM_CYSMICON);
-  for (const auto& icon : {std::make_pair(IDI_SAVER_ENABLED, IDC_TI_SAVER_ICON),
-                           std::make_pair(IDI_FAST_EXIT, IDC_TI_FAST_EXIT_ICON)})
-    if (HANDLE small = LoadImageA(g_instance, MAKEINTRESOURCEA(icon.first), IMAGE_ICON, side, height, 0))
-      SendDlgItemMessageA(page, icon.second, STM_SETICON, reinterpret_cast<WPARAM>(small), 0);
+  const struct { int resource, control; } kIcons[2] = {{IDI_SAVER_ENABLED, IDC_TI_SAVER_ICON},
+                                                       {IDI_FAST_EXIT, IDC_TI_FAST_EXIT_ICON}};
+  for (int i = 0; i < 2; ++i) {
+    OwnedIcon& icon = SheetOf(page)->smallIcons[i];
+    icon.Reset(static_cast<HICON>(
+        LoadImageA(g_instance, MAKEINTRESOURCEA(kIcons[i].resource), IMAGE_ICON, side, height, 0)));
+    if (icon.Ok()) SendDlgItemMessageA(page, kIcons[i].control, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
+  }
   if (!HasNewShell()) {  // no notification area: only the note stays readable
     DisableChildWindows(page);
     EnableWindow(GetDlgItem(page, IDC_TI_NOTE), TRUE);
     ShowWindow(GetDlgItem(page, IDC_TI_NOTE), SW_SHOW);
   }
-}
-
-// The small icons were loaded for this page; the templates' own are shared.
-void DestroyTaskbarIcons(HWND page) {
-  for (int id : {IDC_TI_SAVER_ICON, IDC_TI_FAST_EXIT_ICON})
-    DestroyIcon(reinterpret_cast<HICON>(SendDlgItemMessageA(page, id, STM_GETICON, 0, 0)));
 }
 
 // --- Button Bar --------------------------------------------------------------
@@ -317,7 +318,8 @@ INT_PTR PageProc(const PageKind& kind, HWND page, UINT message, WPARAM wParam, L
       if (DrawPreview(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
     case WM_DESTROY:
-      if (kind.index == kTaskbarIconsPage) DestroyTaskbarIcons(page);
+      if (kind.index == kTaskbarIconsPage)
+        for (OwnedIcon& icon : sheet->smallIcons) icon.Reset();
       break;
     case WM_NOTIFY: {
       const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;

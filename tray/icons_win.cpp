@@ -3,8 +3,10 @@
 #include <shellapi.h>
 
 #include <initializer_list>
+#include <memory>
 
 #include "base/messages.h"
+#include "base/owned_win.h"
 #include "base/process_win.h"
 #include "base/shelllib_win.h"
 #include "res/resource.h"
@@ -67,7 +69,7 @@ void SyncIcon(HWND window, UINT id, UINT callback, BOOL show, BOOL* shown, int i
 const MouseMessages kMouse = {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP};
 
 void SendLater(HWND window, UINT message) {
-  DelayedSend* request = new DelayedSend;
+  std::unique_ptr<DelayedSend> request(new DelayedSend);
   if (!request) return;
   request->delay = GetDoubleClickTime();
   request->epoch = g_clickCancels;
@@ -75,11 +77,9 @@ void SendLater(HWND window, UINT message) {
   request->message = message;
   request->wParam = 0;
   request->lParam = 0;
-  HANDLE thread = CreateThread(nullptr, 0, DelayedSendThread, request, 0, nullptr);
-  if (thread)
-    CloseHandle(thread);
-  else
-    delete request;  // the click is lost, as a failed thread start must not leak
+  // The thread frees the request; without a thread the click is lost, and the request freed here.
+  const OwnedHandle thread(CreateThread(nullptr, 0, DelayedSendThread, request.get(), 0, nullptr));
+  if (thread.Ok()) request.release();
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ UINT TaskbarCreatedMessage() {
 }
 
 DWORD WINAPI DelayedSendThread(void* param) {
-  DelayedSend* request = static_cast<DelayedSend*>(param);
+  const std::unique_ptr<DelayedSend> request(static_cast<DelayedSend*>(param));
   if (!request) return static_cast<DWORD>(-1);
   Sleep(request->delay);
   DWORD sent = 0;
@@ -99,7 +99,6 @@ DWORD WINAPI DelayedSendThread(void* param) {
     SendMessageA(request->window, request->message, request->wParam, request->lParam);
     sent = 1;
   }
-  delete request;
   return sent;
 }
 
