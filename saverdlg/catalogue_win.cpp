@@ -20,18 +20,7 @@ bool ReadFromFile(void* context, uint32_t offset, void* out, size_t size) {
 
 // A heap copy, or null for an empty text (or without memory).
 char* CopyOrNothing(const char* text) {
-  if (!text || !*text) return nullptr;
-  const size_t size = std::strlen(text) + 1;
-  char* copy = new char[size];
-  if (copy) std::memcpy(copy, text, size);
-  return copy;
-}
-
-void FreeEntry(SaverEntry* entry) {
-  delete[] entry->displayName;
-  delete[] entry->fullPath;
-  delete[] entry->shortPath;
-  delete entry;
+  return text && *text ? CopyText(text, std::strlen(text)).release() : nullptr;
 }
 
 // directory + "\" + name into a MAX_PATH buffer; false when it does not fit.
@@ -42,14 +31,16 @@ bool JoinPath(const char* directory, const char* name, char* out) {
 
 }  // namespace
 
+void FreeSaverTexts(SaverEntry& entry) {
+  delete[] entry.displayName;
+  delete[] entry.fullPath;
+  delete[] entry.shortPath;
+}
+
 OpenedFile::OpenedFile(const char* path)
     : handle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
-OpenedFile::~OpenedFile() {
-  if (Ok()) CloseHandle(handle);
-}
-
-ByteReader OpenedFile::Reader() const { return ByteReader{ReadFromFile, handle}; }
+ByteReader OpenedFile::Reader() const { return ByteReader{ReadFromFile, handle.Get()}; }
 
 HICON ExtractSaverIcon(HINSTANCE instance, const char* path) {
   OpenedFile file(path);
@@ -75,23 +66,13 @@ SaverCatalogue::SaverCatalogue() {
     if (length == 0 || length >= MAX_PATH - 1) continue;
     for (bool firstStep = true; ScanDirectoryStep(directory, firstStep); firstStep = false) {
     }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    search = INVALID_HANDLE_VALUE;
-  }
-  cursor = first;
-}
-
-SaverCatalogue::~SaverCatalogue() {
-  while (first) {
-    SaverEntry* next = first->next;
-    FreeEntry(first);
-    first = next;
+    search.Reset();
   }
 }
 
-SaverEntry* SaverCatalogue::FindBySequence(int32_t sequence) {
-  for (cursor = first; cursor; cursor = cursor->next)
-    if (cursor->sequence == sequence) return cursor;
+SaverEntry* SaverCatalogue::FindBySequence(int32_t sequence) const {
+  for (SaverEntry& entry : entries)
+    if (entry.sequence == sequence) return &entry;
   return nullptr;
 }
 
@@ -99,9 +80,9 @@ bool SaverCatalogue::ScanDirectoryStep(const char* directory, bool firstStep) {
   if (firstStep) {
     char pattern[MAX_PATH];
     if (!JoinPath(directory, "*.scr", pattern)) return false;
-    search = FindFirstFileA(pattern, &findData);
-    if (search == INVALID_HANDLE_VALUE) return false;
-  } else if (!FindNextFileA(search, &findData)) {
+    search.Reset(FindFirstFileA(pattern, &findData));
+    if (!search.Ok()) return false;
+  } else if (!FindNextFileA(search.Get(), &findData)) {
     return false;
   }
   // A file whose path does not fit a path buffer cannot be opened by name:
@@ -112,12 +93,12 @@ bool SaverCatalogue::ScanDirectoryStep(const char* directory, bool firstStep) {
   if (!JoinPath(directory, findData.cFileName, fullPath) || !JoinPath(directory, alternate, shortPath)) return true;
 
   char name[256];
-  if (HMODULE module = LoadLibraryExA(fullPath, nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
+  if (OwnedModule module{LoadLibraryExA(fullPath, nullptr, LOAD_LIBRARY_AS_DATAFILE)}; module.Ok()) {
     char resource[256] = "";
     const bool windows95 = GetPlatformKind() == PlatformWin95;
-    if (!windows95) LoadStringA(module, 1, resource, sizeof resource);
+    if (!windows95) LoadStringA(module.Get(), 1, resource, sizeof resource);
     Saver32DisplayName(findData.cFileName, resource, windows95, name, sizeof name);
-    FreeLibrary(module);
+    module.Reset();
     uint16_t major = 0;
     const ExecutableKind kind = GetExecutableKind(fullPath, &major, nullptr);
     AddEntry(name, fullPath, shortPath, Saver32KindOf(kind, major));
@@ -134,15 +115,11 @@ bool SaverCatalogue::ScanDirectoryStep(const char* directory, bool firstStep) {
 
 // Without memory for the entry or one of its texts, that one file is left out.
 void SaverCatalogue::AddEntry(const char* displayName, const char* fullPath, const char* shortPath, SaverKind kind) {
-  SaverEntry* entry = new SaverEntry{nullptr, nullptr, nullptr, nextSequence, kind, first};
+  SaverEntry* entry = entries.AddFront();
   if (!entry) return;
-  entry->displayName = CopyOrNothing(displayName);
-  entry->fullPath = CopyOrNothing(fullPath);
-  entry->shortPath = CopyOrNothing(shortPath);
-  if ((*displayName && !entry->displayName) || (*fullPath && !entry->fullPath) || (*shortPath && !entry->shortPath)) {
-    FreeEntry(entry);
-    return;
-  }
-  ++nextSequence;
-  first = entry;
+  *entry = {CopyOrNothing(displayName), CopyOrNothing(fullPath), CopyOrNothing(shortPath), nextSequence, kind};
+  if ((*displayName && !entry->displayName) || (*fullPath && !entry->fullPath) || (*shortPath && !entry->shortPath))
+    entries.DropFront();
+  else
+    ++nextSequence;
 }

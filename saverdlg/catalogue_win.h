@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "base/owned_win.h"
+#include "base/ownedlist.h"
 #include "saverdlg/exeheader.h"
 
 // One found file. The texts are owned by the entry and absent (null) when
@@ -18,23 +20,19 @@ struct SaverEntry {
   char* shortPath;
   int32_t sequence;  // the order of finding, from 0: the dialog's list item data
   int32_t kind;      // a SaverKind
-  SaverEntry* next;
 };
+void FreeSaverTexts(SaverEntry& entry);
 
 // Built by its constructor, newest entry first; a file that cannot be read is
 // left out, and nothing is dropped as a duplicate.
 class SaverCatalogue {
  public:
   SaverCatalogue();
-  ~SaverCatalogue();
-  SaverCatalogue(const SaverCatalogue&) = delete;
-  SaverCatalogue& operator=(const SaverCatalogue&) = delete;
 
-  // The entry with this sequence number, or null. Moves `cursor`.
-  SaverEntry* FindBySequence(int32_t sequence);
+  // The entry with this sequence number, or null.
+  SaverEntry* FindBySequence(int32_t sequence) const;
 
-  SaverEntry* first = nullptr;
-  SaverEntry* cursor = nullptr;
+  OwnedList<SaverEntry, FreeSaverTexts> entries;
   int32_t nextSequence = 0;
 
  private:
@@ -42,7 +40,7 @@ class SaverCatalogue {
   bool ScanDirectoryStep(const char* directory, bool firstStep);
   void AddEntry(const char* displayName, const char* fullPath, const char* shortPath, SaverKind kind);
 
-  HANDLE search = INVALID_HANDLE_VALUE;
+  OwnedFind search;
   WIN32_FIND_DATAA findData;
 };
 
@@ -50,16 +48,13 @@ class SaverCatalogue {
 class OpenedFile {
  public:
   explicit OpenedFile(const char* path);
-  ~OpenedFile();
-  OpenedFile(const OpenedFile&) = delete;
-  OpenedFile& operator=(const OpenedFile&) = delete;
-  bool Ok() const { return handle != INVALID_HANDLE_VALUE; }
-  HANDLE Handle() const { return handle; }
+  bool Ok() const { return handle.Ok(); }
+  HANDLE Handle() const { return handle.Get(); }
   // Reads exactly what is asked at an offset, or fails.
   ByteReader Reader() const;
 
  private:
-  HANDLE handle;
+  OwnedFile handle;
 };
 
 // The file's first icon from the system; null when it has none or is no

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/help_win.h"
+#include "base/owned_win.h"
 #include "base/textbuf.h"
 #include "res/resource.h"
 #include "saverdlg/catalogue_win.h"
@@ -82,7 +83,8 @@ void ReadVersionBlock(VersionInfo* info, void* block, size_t size) {
     ReadThirtyTwoBitValues(info, block, translation[0], translation[1]);
 }
 
-void ShowFile(HWND dialog, const SaverEntry* entry, VersionInfo& info) {
+// Without memory for the version record, the file is shown without its version.
+void ShowFile(HWND dialog, const SaverEntry* entry, VersionInfo* info) {
   const char* path = entry && entry->fullPath ? entry->fullPath : "";
   HICON icon = ExtractSaverIcon(GetModuleHandleA(nullptr), path);
   if (icon) {
@@ -99,17 +101,17 @@ void ShowFile(HWND dialog, const SaverEntry* entry, VersionInfo& info) {
   FileTypeText(kind, major, minor, type, sizeof type);
   SetDlgItemTextA(dialog, IDC_INFO_TYPE, type);
 
-  const bool read = ReadVersionInfo(&info, path);
-  SetDlgItemTextA(dialog, IDC_INFO_FILE_VERSION, read ? info.fileVersion : kNoInfo);
-  SetDlgItemTextA(dialog, IDC_INFO_PRODUCT_VERSION, read ? info.productVersion : kNoInfo);
-  SetDlgItemTextA(dialog, IDC_INFO_FLAGS, read ? info.fileFlags : kNoInfo);
+  const bool read = info && ReadVersionInfo(info, path);
+  SetDlgItemTextA(dialog, IDC_INFO_FILE_VERSION, read ? info->fileVersion : kNoInfo);
+  SetDlgItemTextA(dialog, IDC_INFO_PRODUCT_VERSION, read ? info->productVersion : kNoInfo);
+  SetDlgItemTextA(dialog, IDC_INFO_FLAGS, read ? info->fileFlags : kNoInfo);
   if (read) {
-    for (const VersionEntry* item = info.first; item; item = item->next)
-      SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item->listText));
+    for (const VersionEntry& item : info->entries)
+      SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.listText));
     SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETCURSEL, 0, 0);
-    ShowSelectedValue(dialog, &info);
+    ShowSelectedValue(dialog, info);
   }
-  SetDlgItemTextA(dialog, IDC_INFO_CHANGED, info.lastChanged);
+  SetDlgItemTextA(dialog, IDC_INFO_CHANGED, info ? info->lastChanged : "");
   INT tabStop = 1000;  // past the box: the sequence number after the tab stays out of sight
   SendDlgItemMessageA(dialog, IDC_INFO_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
 }
@@ -121,14 +123,14 @@ bool ReadVersionInfo(VersionInfo* info, const char* path) {
   ReadLastChanged(info, path);
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
-  if (size == 0) return info->first != nullptr;
+  if (size == 0) return !info->entries.Empty();
   unsigned char* buffer = new unsigned char[size + 4];
-  if (!buffer) return info->first != nullptr;
+  if (!buffer) return !info->entries.Empty();
   std::memset(buffer, 0, size + 4);
   unsigned char* block = buffer + ((4 - reinterpret_cast<UINT_PTR>(buffer) % 4) % 4);
   if (GetFileVersionInfoA(path, 0, size, block)) ReadVersionBlock(info, block, size);
   delete[] buffer;
-  return info->first != nullptr;
+  return !info->entries.Empty();
 }
 
 void ShowSelectedValue(HWND dialog, VersionInfo* info) {
@@ -150,7 +152,7 @@ INT_PTR CALLBACK SaverInfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: {
       VersionInfo* info = new VersionInfo;
       SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(info));
-      if (info) ShowFile(dialog, reinterpret_cast<const SaverEntry*>(lParam), *info);
+      ShowFile(dialog, reinterpret_cast<const SaverEntry*>(lParam), info);
       return TRUE;
     }
     case WM_COMMAND:
@@ -167,8 +169,7 @@ INT_PTR CALLBACK SaverInfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
       ShowHelpTopic(kHelpSaverProperties);
       return TRUE;
     case WM_DESTROY:  // the extracted icon is the dialog's to free
-      if (HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_GETICON, 0, 0)))
-        DestroyIcon(icon);
+      OwnedIcon(reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_INFO_ICON, STM_GETICON, 0, 0)));
       delete InfoOf(dialog);
       SetWindowLongPtrA(dialog, DWLP_USER, 0);
       return FALSE;

@@ -34,19 +34,14 @@ void PauseServingSentMessages(DWORD milliseconds) {
   }
 }
 
-void ReplaceIcon(MiniPreview* preview, HICON icon) {
-  if (preview->icon) DestroyIcon(preview->icon);
-  preview->icon = icon;
-}
-
 void Paint(HWND window, MiniPreview* preview) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  if (preview && preview->iconMode && preview->icon) {
+  if (preview && preview->iconMode && preview->icon.Ok()) {
     RECT client;
     GetClientRect(window, &client);
     DrawIcon(dc, (client.right - GetSystemMetrics(SM_CXICON)) / 2, (client.bottom - GetSystemMetrics(SM_CYICON)) / 2,
-             preview->icon);
+             preview->icon.Get());
   }
   EndPaint(window, &paint);
   InvalidateChildWindows(window);  // a live preview repaints too
@@ -91,7 +86,6 @@ MiniPreview::MiniPreview(HWND owner) {
 
 MiniPreview::~MiniPreview() {
   Destroy();
-  ReplaceIcon(this, nullptr);
 }
 
 int MiniPreview::Show(SaverEntry* entry, bool quiet) {
@@ -103,7 +97,7 @@ int MiniPreview::Show(SaverEntry* entry, bool quiet) {
   SetWindowTextA(window, title);
   iconMode = entry->kind != Saver32Preview;
   if (iconMode) {
-    ReplaceIcon(this, entry->fullPath ? ExtractSaverIcon(g_instance, entry->fullPath) : nullptr);
+    icon.Reset(entry->fullPath ? ExtractSaverIcon(g_instance, entry->fullPath) : nullptr);
     InvalidateRect(window, nullptr, TRUE);
   } else if (entry->fullPath) {
     PreviewSaverInWindow(window, entry->fullPath, quiet);

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "base/owned_win.h"
+
 struct SaverEntry;
 
 extern const char kMiniPreviewClass[];  // "QRT_SSPreview"
@@ -34,7 +36,7 @@ class MiniPreview {
   int32_t frameExtraHeight = 0;
   BOOL iconMode = FALSE;
   BOOL saverShown = FALSE;
-  HICON icon = nullptr;
+  OwnedIcon icon;
   BOOL resizeTimerPending = FALSE;
 };
 

@@ -59,12 +59,12 @@ void FillList(HWND dialog, PropsState* state) {
   HWND list = GetDlgItem(dialog, IDC_PROPS_LIST);
   char selected[MAX_PATH] = "";
   ReadSelectedSaver(selected, MAX_PATH);
-  for (SaverEntry* entry = state->catalogue->first; entry; entry = entry->next) {
+  for (SaverEntry& entry : state->catalogue->entries) {
     const LRESULT item = SendMessageA(list, CB_ADDSTRING, 0,
-                                      reinterpret_cast<LPARAM>(entry->displayName ? entry->displayName : ""));
+                                      reinterpret_cast<LPARAM>(entry.displayName ? entry.displayName : ""));
     if (item == CB_ERR || item == CB_ERRSPACE) continue;
-    SendMessageA(list, CB_SETITEMDATA, item, entry->sequence);
-    if (IsSelectedPath(entry->fullPath, selected) || IsSelectedPath(entry->shortPath, selected)) state->current = entry;
+    SendMessageA(list, CB_SETITEMDATA, item, entry.sequence);
+    if (IsSelectedPath(entry.fullPath, selected) || IsSelectedPath(entry.shortPath, selected)) state->current = &entry;
   }
   if (state->current)
     SelectBySequence(PrefixList{SelectStartingWith, ItemData, list},

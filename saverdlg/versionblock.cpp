@@ -21,13 +21,7 @@ size_t AlignUp4(size_t at) { return (at + 3) & ~static_cast<size_t>(3); }
 bool IsBinaryByte(unsigned char c) { return c >= 1 && c <= 31 && c != '\t' && c != '\n' && c != '\r'; }
 
 // A heap copy of the first `length` characters of `text`; null without memory.
-char* NewText(const char* text, size_t length) {
-  char* copy = new char[length + 1];
-  if (!copy) return nullptr;
-  std::memcpy(copy, text, length);
-  copy[length] = '\0';
-  return copy;
-}
+char* NewText(const char* text, size_t length) { return CopyText(text, length).release(); }
 
 bool SameTextIgnoringCase(const char* a, const char* b) {
   for (; *a && *b; ++a, ++b)
@@ -35,14 +29,13 @@ bool SameTextIgnoringCase(const char* a, const char* b) {
   return *a == *b;
 }
 
-void FreeEntry(VersionEntry* entry) {
-  delete[] entry->listText;
-  delete[] entry->label;
-  delete[] entry->value;
-  delete entry;
-}
-
 }  // namespace
+
+void FreeVersionTexts(VersionEntry& entry) {
+  delete[] entry.listText;
+  delete[] entry.label;
+  delete[] entry.value;
+}
 
 void VersionLabel(const char* key, char* out, size_t outSize) {
   if (!out || outSize == 0) return;
@@ -137,41 +130,34 @@ bool VersionInfo::Add(const char* key, const char* value, size_t length) {
   char label[128], listText[160];
   VersionLabel(key, label, sizeof label);
   TextBuilder(listText, sizeof listText).Append(label).Append("\t").AppendNumber(nextSequence);
-  VersionEntry* entry = new VersionEntry{nullptr, nullptr, nullptr, first};
+  VersionEntry* entry = entries.AddFront();
   if (!entry) return false;
-  entry->listText = NewText(listText, std::strlen(listText));
-  entry->label = NewText(label, std::strlen(label));
-  entry->value = NewText(value ? value : "", value ? length : 0);
+  *entry = {NewText(listText, std::strlen(listText)), NewText(label, std::strlen(label)),
+            NewText(value ? value : "", value ? length : 0)};
   if (!entry->listText || !entry->label || !entry->value) {
-    FreeEntry(entry);
+    entries.DropFront();
     return false;
   }
   ++nextSequence;
-  first = cursor = entry;
   return true;
 }
 
 void VersionInfo::Clear() {
-  while (first) {
-    VersionEntry* next = first->next;
-    FreeEntry(first);
-    first = next;
-  }
-  cursor = nullptr;
+  entries.Clear();
   fileVersion[0] = productVersion[0] = lastChanged[0] = fileFlags[0] = '\0';
 }
 
-const char* VersionInfo::FindEntryValue(const char* listText) {
+const char* VersionInfo::FindEntryValue(const char* listText) const {
   if (!listText) return nullptr;
-  for (cursor = first; cursor; cursor = cursor->next)
-    if (SameTextIgnoringCase(cursor->listText, listText)) return cursor->value;
+  for (const VersionEntry& entry : entries)
+    if (SameTextIgnoringCase(entry.listText, listText)) return entry.value;
   return nullptr;
 }
 
-bool VersionInfo::HasEntry(const char* key, const char* value) {
+bool VersionInfo::HasEntry(const char* key, const char* value) const {
   char label[128];
   VersionLabel(key, label, sizeof label);
-  for (cursor = first; cursor; cursor = cursor->next)
-    if (std::strcmp(cursor->label, label) == 0 && std::strcmp(cursor->value, value ? value : "") == 0) return true;
+  for (const VersionEntry& entry : entries)
+    if (std::strcmp(entry.label, label) == 0 && std::strcmp(entry.value, value ? value : "") == 0) return true;
   return false;
 }

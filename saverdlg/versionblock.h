@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/ownedlist.h"
 #include "saverdlg/exeheader.h"
 
 // "CompanyName" gives "Company Name": a blank after every lower-case letter
@@ -41,25 +42,19 @@ struct VersionEntry {
   char* listText;  // label, a tab and the sequence number: unique, and what the list shows
   char* label;
   char* value;
-  VersionEntry* next;
 };
+void FreeVersionTexts(VersionEntry& entry);
 
 // What the information dialog shows of one file's version resource. The
 // entries are newest first; sequence numbers count on across reads, so a list
-// text never repeats while the program runs.
+// text never repeats while the record lives (one Information dialog).
 struct VersionInfo {
-  VersionEntry* first = nullptr;
-  VersionEntry* cursor = nullptr;
+  OwnedList<VersionEntry, FreeVersionTexts> entries;
   int32_t nextSequence = 0;
   char fileVersion[30] = "";
   char productVersion[30] = "";
   char lastChanged[40] = "";
   char fileFlags[104] = "";
-
-  VersionInfo() = default;
-  ~VersionInfo() { Clear(); }
-  VersionInfo(const VersionInfo&) = delete;
-  VersionInfo& operator=(const VersionInfo&) = delete;
 
   // Adds `key` (labelled) with the first `length` characters of `value`;
   // false when there was no memory for it.
@@ -67,9 +62,9 @@ struct VersionInfo {
   // Frees the entries and empties the texts; the sequence counts on.
   void Clear();
   // The value of the entry with this list text, letter case aside; null when none.
-  const char* FindEntryValue(const char* listText);
+  const char* FindEntryValue(const char* listText) const;
   // True when an entry made from `key` already holds exactly `value`.
-  bool HasEntry(const char* key, const char* value);
+  bool HasEntry(const char* key, const char* value) const;
 };
 
 #endif

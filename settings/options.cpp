@@ -15,7 +15,7 @@ constexpr ProfileTable<ButtonBarOptions> kButtonBar = {"ButtonBar", {
     {"Selection", &ButtonBarOptions::Selection, kButtonAll}}};
 constexpr ProfileTable<FastExitOptions> kFastExit = {"Fast Exit", {
     {"FastExitOpt", &FastExitOptions::FastExitOpt, kFastExitAsk, kFastExitActionCount}}};
-// In hot-key id order, which Key() relies on.
+// In the order of HotKeyOptions, which Key() relies on.
 constexpr ProfileTable<HotKeyOptions, uint16_t> kHotKeys = {"Hot Keys", {
     {"StartSS", &HotKeyOptions::StartSS, 0}, {"BringToFg", &HotKeyOptions::BringToFg, 0},
     {"FastExit", &HotKeyOptions::FastExit, 0}, {"ToggleSS", &HotKeyOptions::ToggleSS, 0},

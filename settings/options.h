@@ -82,7 +82,8 @@ struct HotKeyOptions {
   uint16_t Menu = 0;
   uint16_t SSPropsDlg = 0;
   uint16_t Customize = 0;
-  // The keys in hot-key id order, which is also the order in the file.
+  // The keys in the order of the file and of the Hot Keys page, not of the
+  // hot-key ids: HotKeyOptionIndex maps an id to its index here.
   uint16_t* Key(int index);
   uint16_t KeyAt(int index) const;
 };

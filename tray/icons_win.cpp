@@ -38,7 +38,7 @@ HICON SmallIcon(int iconResource) {
   return nullptr;
 }
 
-// Adds, changes or removes one icon so that it matches `show`.
+// The shell's record of one icon of the window, empty but for who it is.
 NOTIFYICONDATAA IconRecord(HWND window, UINT id) {
   NOTIFYICONDATAA data;
   ZeroMemory(&data, sizeof data);
@@ -48,6 +48,7 @@ NOTIFYICONDATAA IconRecord(HWND window, UINT id) {
   return data;
 }
 
+// Adds, changes or removes one icon so that it matches `show`.
 void SyncIcon(HWND window, UINT id, UINT callback, BOOL show, BOOL* shown, int iconResource, const char* tip) {
   NOTIFYICONDATAA data = IconRecord(window, id);
   data.uCallbackMessage = callback;

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                if (key < begin || value < begin || value + length > begin + b->size) __builtin_trap();
                                std::string text(value, length);
                                if (!b->info.HasEntry(key, text.c_str())) b->info.Add(key, value, length);
-                               b->info.FindEntryValue(b->info.first ? b->info.first->listText : key);
+                               b->info.FindEntryValue(b->info.entries.Empty() ? key : b->info.entries.begin()->listText);
                              },
                              &block);
   return 0;

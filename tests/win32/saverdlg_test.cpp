@@ -49,9 +49,9 @@ TEST_F(SaverFiles, CatalogueNamesPerPlatformWithBrokenFilesLeftOutAndNoFileLeftO
   {
     SaverCatalogue catalogue;
     std::map<std::string, std::string> found;
-    for (SaverEntry* entry = catalogue.first; entry; entry = entry->next) {
-      ASSERT_TRUE(entry->fullPath && entry->displayName && entry->shortPath);
-      found[entry->fullPath] = entry->displayName;
+    for (const SaverEntry& entry : catalogue.entries) {
+      ASSERT_TRUE(entry.fullPath && entry.displayName && entry.shortPath);
+      found[entry.fullPath] = entry.displayName;
     }
     EXPECT_EQ(expected, found);
   }
@@ -88,7 +88,7 @@ TEST_F(SaverFiles, InformationOfEachKindOfFileTheChosenItemsWholeValueAndNoIconL
   for (const auto& c : cases) {
     const std::string path = WindowsFile(c.file);
     static char name[] = "Name";
-    SaverEntry entry = {name, const_cast<char*>(path.c_str()), const_cast<char*>(path.c_str()), 0, Saver32, nullptr};
+    SaverEntry entry = {name, const_cast<char*>(path.c_str()), const_cast<char*>(path.c_str()), 0, Saver32};
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SAVER_INFO), nullptr,
                                      SaverInfoDialog, reinterpret_cast<LPARAM>(&entry));
     ASSERT_EQ("Name", harness::WindowText(GetDlgItem(dialog, IDC_INFO_NAME))) << c.file;
