@@ -24,6 +24,10 @@ using KeywordComparison = bool (*)(const char* text, const char* keyword);
 // folded; the program passes the system's own comparison.
 CommandKeyword MatchCommandKeyword(const char* commandLine, KeywordComparison same = nullptr);
 
+// The minutes of "off" followed by blanks and a number of 1 to 1440; 0 for
+// any other command line, which then names no keyword either.
+unsigned TimedOffMinutes(const char* commandLine, KeywordComparison same = nullptr);
+
 // The Fast Exit action of an exit keyword, 0 for the others.
 int FastExitActionOf(CommandKeyword keyword);
 

@@ -15,16 +15,20 @@ void SetSaverActiveDirectly(bool active) {
 
 }  // namespace
 
+bool SameWord(const char* text, const char* word) { return lstrcmpiA(text, word) == 0; }
+
 void RunCommandLine(HWND instanceWindow, const char* commandLine) {
   const bool active = SystemSaverActive();
-  // Compared as the system compares names, letter case and all.
-  const CommandKeyword keyword =
-      MatchCommandKeyword(commandLine, [](const char* text, const char* word) { return lstrcmpiA(text, word) == 0; });
+  const CommandKeyword keyword = MatchCommandKeyword(commandLine, SameWord);
   switch (keyword) {
     case kCommandOn:
     case kCommandOff: {
       const bool wanted = keyword == kCommandOn;
-      if (active == wanted) return;
+      if (active == wanted) {
+        // The saver stays off, but until turned on: a timed off there ends.
+        if (!wanted && instanceWindow) SendMessageA(instanceWindow, WM_NAPKEY_TIMED_OFF, 0, 0);
+        return;
+      }
       // A running instance toggles its own record, so its bar and icons follow.
       if (instanceWindow)
         SendMessageA(instanceWindow, WM_NAPKEY_TOGGLE_SAVER, wanted ? kEnableSaver : kDisableSaver, 0);

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+// Compares as the system compares names, letter case and all.
+bool SameWord(const char* text, const char* word);
+
 // Acts on one command-line keyword, through the running instance's window
 // when there is one, else on the system directly.
 void RunCommandLine(HWND instanceWindow, const char* commandLine);

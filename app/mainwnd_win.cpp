@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "saver/launch_win.h"
 #include "saver/saverstate_win.h"
+#include "saver/watchdog.h"
 #include "saverdlg/props_win.h"
 #include "settings/customize_win.h"
 #include "tray/icons_win.h"
@@ -99,12 +100,34 @@ void OnLeftButtonUp() {
   ReleaseCapture();
 }
 
-void OnToggleSaver(WPARAM request) {
+// Any toggle ends a timed off, an off too: it then lasts until turned on.
+void OnToggleSaver(HWND window, WPARAM request) {
+  if (UserXface* app = Existing()) app->timedOff.Cancel(window);
   const UINT wanted = request == kEnableSaver    ? 1
                       : request == kDisableSaver ? 0
                                                  : (CurrentSaverState().active == 0 ? 1 : 0);
   SetSaverActive(wanted);
   if (UserXface* app = Existing()) app->RefreshSaverState();
+}
+
+// Without a timer nobody would turn the saver on again, so it stays as it was.
+LRESULT OnTimedOff(HWND window, WPARAM minutes, LPARAM seconds) {
+  UserXface* app = Existing();
+  if (!app || minutes > kTimedOffMaxMinutes || seconds < 0 || seconds > static_cast<LPARAM>(60 * kTimedOffMaxMinutes)) return 0;
+  if (minutes == 0 && seconds == 0) {
+    app->timedOff.Cancel(window);
+  } else {
+    if (!app->timedOff.Start(window, static_cast<unsigned>(minutes * 60 + seconds))) return 0;
+    SetSaverActive(0);
+  }
+  app->RefreshSaverState();
+  return 1;
+}
+
+// The end of a timed off turns the saver on exactly as a click would.
+void OnTimedOffCheck(HWND window) {
+  if (UserXface* app = Existing())
+    if (app->timedOff.Due(window)) SendMessageA(window, WM_NAPKEY_TOGGLE_SAVER, kEnableSaver, 0);
 }
 
 void OnSaverProperties(HWND window) {
@@ -158,7 +181,7 @@ void OnTaskbarCreated(HWND window) {
   UserXface* app = Existing();
   if (!app || !app->options) return;
   app->icons.Forget();
-  app->icons.Update(window, *app->options, CurrentSaverState().active != 0);
+  app->icons.Update(window, *app->options, CurrentSaverState().active != 0, app->timedOff.Until());
 }
 
 }  // namespace
@@ -229,8 +252,19 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if ((app = Existing()) && app->options) app->bar.OnAppBarNotify(*app->options, wParam, lParam);
       return 0;
     case WM_NAPKEY_TOGGLE_SAVER:
-      OnToggleSaver(wParam);
+      OnToggleSaver(window, wParam);
       return 0;
+    case WM_NAPKEY_TIMED_OFF:
+      return OnTimedOff(window, wParam, lParam);
+    case WM_TIMER:
+      if (wParam == kTimedOffTimerId) OnTimedOffCheck(window);
+      return 0;
+    case WM_TIMECHANGE:
+      OnTimedOffCheck(window);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC) OnTimedOffCheck(window);
+      return TRUE;
     case WM_NAPKEY_START_SAVER:
       LaunchSaver(window, nullptr, LaunchRun);
       return 0;
@@ -276,6 +310,11 @@ void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_HELP: ShowHelpTopic(kHelpGeneral); break;
     case IDM_RUN_SAVER: SendMessageA(window, WM_NAPKEY_START_SAVER, 0, 0); break;
     case IDM_SAVER_PROPERTIES: SendMessageA(window, WM_NAPKEY_SAVER_PROPERTIES, 0, 0); break;
+    case IDM_OFF_15: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 15, 0); break;
+    case IDM_OFF_30: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 30, 0); break;
+    case IDM_OFF_60: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 60, 0); break;
+    case IDM_OFF_120: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 120, 0); break;
+    case IDM_OFF_240: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 240, 0); break;
     case IDM_TOGGLE_ON_TOP:
       if (options) {
         options->ButtonBar.OnTop = options->ButtonBar.OnTop ? 0 : 1;

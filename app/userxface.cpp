@@ -124,8 +124,9 @@ void UserXface::ApplyOptions(const Options* record) {
 
 void UserXface::ApplyAll() {
   if (!options) return;
-  icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0);
+  icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0, timedOff.Until());
   bar.Layout(*options);
+  bar.ShowSaverState(CurrentSaverState().active != 0, timedOff.Until());  // the toggle's text
   hotKeys.Register(g_mainWindow, options->HotKeys);
 }
 
@@ -135,9 +136,11 @@ void UserXface::LayoutBar() {
 
 // The icons first: the shell may take its time, and a toggle sent meanwhile
 // is handled inside that call, so the button shows the state after it.
+// A saver turned on by any means (the Properties dialog too) ends a timed off.
 void UserXface::RefreshSaverState() {
-  if (options) icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0);
-  bar.ShowSaverState(CurrentSaverState().active != 0);
+  if (CurrentSaverState().active) timedOff.Cancel(g_mainWindow);
+  if (options) icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0, timedOff.Until());
+  bar.ShowSaverState(CurrentSaverState().active != 0, timedOff.Until());
 }
 
 void UserXface::OnHotKey(HWND window, WPARAM id) {

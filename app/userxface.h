@@ -9,6 +9,7 @@
 
 #include "base/process_win.h"
 #include "buttonbar/bar_win.h"
+#include "saver/timedoff_win.h"
 #include "settings/options.h"
 #include "tray/hotkeys_win.h"
 #include "tray/icons_win.h"
@@ -24,6 +25,7 @@ class UserXface {
   ButtonBar bar;
   TaskbarIcons icons;
   HotKeys hotKeys;
+  TimedOff timedOff;
   std::unique_ptr<Options> options;
   int32_t customizePage = 0;  // the page the Customize sheet opens at
 

@@ -26,5 +26,9 @@ constexpr unsigned WM_NAPKEY_FAST_EXIT_ICON = kWmApp + 18;
 // The saver's settings were changed from one of the program's dialogs: the
 // bar and the icons show the new state.
 constexpr unsigned WM_NAPKEY_SAVER_CHANGED = kWmApp + 19;
+// Holds the saver off for wParam minutes and lParam seconds (up to a day) and
+// then turns it on; returns 1 when it runs. Any toggle ends it; so does this
+// message for no time at all, which leaves the saver off until turned on.
+constexpr unsigned WM_NAPKEY_TIMED_OFF = kWmApp + 20;
 
 #endif

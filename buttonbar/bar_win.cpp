@@ -12,12 +12,12 @@
 #include "buttonbar/tooltip_win.h"
 #include "res/resource.h"
 #include "saver/saverstate_win.h"
+#include "saver/watchdog.h"
 
 namespace {
 
 Rect32 ToRect32(const RECT& r) { return Rect32{r.left, r.top, r.right, r.bottom}; }
 
-const char* ToggleText(bool active) { return active ? "Disable screen saver" : "Enable screen saver"; }
 
 HWND CreateBarButton(HWND parent, int id, const char* text) {
   HWND button = CreateWindowExA(0, "button", text, WS_CHILD | BS_OWNERDRAW, 0, 0, 0, 0, parent,
@@ -86,7 +86,6 @@ void ButtonBar::Layout(const Options& options) {
 
   const bool active = CurrentSaverState().active != 0;
   SetWindowTextA(fastExitButton, FastExitActionName(options.FastExit.FastExitOpt));
-  SetWindowTextA(toggleButton, ToggleText(active));
 
   // The bar's fixed order of places.
   const struct {
@@ -236,10 +235,12 @@ void ButtonBar::OnDrawItem(const DRAWITEMSTRUCT* item) {
   if (item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) face->Paint(item->hDC);
 }
 
-void ButtonBar::ShowSaverState(bool active) {
+void ButtonBar::ShowSaverState(bool active, const char* offUntil) {
   toggleFace.pressed = FALSE;
   toggleFace.saverEnabled = active ? TRUE : FALSE;
-  SetWindowTextA(toggleButton, ToggleText(active));
+  char text[64];
+  ToggleButtonText(active, offUntil, text, sizeof text);
+  SetWindowTextA(toggleButton, text);
   InvalidateRect(toggleButton, nullptr, FALSE);
   UpdateWindow(toggleButton);
 }

@@ -34,7 +34,8 @@ class ButtonBar {
   void OnAppBarNotify(const Options& options, WPARAM code, LPARAM parameter);
   void OnDrawItem(const DRAWITEMSTRUCT* item);
   // The toggle button's face and text (its tooltip) for the saver's state.
-  void ShowSaverState(bool active);
+  // `offUntil`: the end of a timed off, or empty.
+  void ShowSaverState(bool active, const char* offUntil = "");
   void PaintBorder(HDC dc, int border) const;
 
   Tooltip tooltip;

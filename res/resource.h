@@ -43,6 +43,11 @@
 #define IDM_QUICK_HELP 40011
 #define IDM_CUSTOMIZE 40012
 #define IDM_SHOW_BAR 40013
+#define IDM_OFF_15 40014
+#define IDM_OFF_30 40015
+#define IDM_OFF_60 40016
+#define IDM_OFF_120 40017
+#define IDM_OFF_240 40018
 
 // About box.
 #define IDD_ABOUT 2010

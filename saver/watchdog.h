@@ -1,10 +1,26 @@
-// How often the watchdog that holds the saver off looks: three quarters of
-// the timeout, but at least once a second and never wrapped round.
+// How the saver is held off: how often the watchdog looks, how long a timed
+// off still runs, and how the bar and the icon say the state.
 #ifndef NAPKEY_SAVER_WATCHDOG_H
 #define NAPKEY_SAVER_WATCHDOG_H
 
-constexpr unsigned kWatchdogFloorMs = 1000;
+#include <cstddef>
 
+// Three quarters of the timeout, but at least once a second and never wrapped round.
+constexpr unsigned kWatchdogFloorMs = 1000;
 unsigned WatchdogInterval(unsigned timeoutSeconds);
+
+// The longest timed off the command line and the menu can ask for: a day.
+constexpr unsigned kTimedOffMaxMinutes = 1440;
+
+// What is left of a timed off ending at `end`, both wall-clock times in 100 ns
+// units (as FILETIME counts): rounded up to whole milliseconds, so that a
+// timer set for it never fires early; 0 once the end has come.
+unsigned TimedOffWaitMs(unsigned long long now, unsigned long long end);
+constexpr unsigned long long kTicksPerSecond = 10000000ull;
+
+// The icon's tip and the toggle button's text; `until` is the end of a timed
+// off in the user's time format, or empty.
+void SaverStateTip(bool active, const char* until, char* out, size_t size);
+void ToggleButtonText(bool active, const char* until, char* out, size_t size);
 
 #endif

@@ -4,8 +4,6 @@
 #include "base/textbuf.h"
 #include "settings/options.h"
 
-const char* SaverIconTip(bool active) { return active ? "Screen saver is enabled" : "Screen saver is disabled"; }
-
 void CopyTip(const char* tip, char* out, size_t size) {
   if (!out || size == 0) return;
   const size_t room = size - 1 < kTipMaxLength ? size - 1 : kTipMaxLength;

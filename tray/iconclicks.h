@@ -8,7 +8,6 @@
 // The notification area keeps at most 63 characters of a tip.
 constexpr size_t kTipMaxLength = 63;
 
-const char* SaverIconTip(bool active);
 // "Click once to <action>" or "Double-click to <action>", cut to 63 characters.
 void FastExitIconTip(bool exitOnSingleClick, int32_t fastExitOpt, char* out, size_t size);
 // Copies a tip into a notification record's field, cut to 63 characters.

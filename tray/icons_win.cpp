@@ -10,6 +10,7 @@
 #include "base/process_win.h"
 #include "base/shelllib_win.h"
 #include "res/resource.h"
+#include "saver/watchdog.h"
 #include "tray/iconclicks.h"
 
 namespace {
@@ -103,11 +104,12 @@ DWORD WINAPI DelayedSendThread(void* param) {
   return sent;
 }
 
-void TaskbarIcons::Update(HWND mainWindow, const Options& options, bool saverActive) {
+void TaskbarIcons::Update(HWND mainWindow, const Options& options, bool saverActive, const char* offUntil) {
   window = mainWindow;
-  SyncIcon(window, kSaverIconId, WM_NAPKEY_SAVER_ICON, options.TaskbarIcon.Show, &saverShown,
-           saverActive ? IDI_SAVER_ENABLED : IDI_SAVER_DISABLED, SaverIconTip(saverActive));
   char tip[64];
+  SaverStateTip(saverActive, offUntil, tip, sizeof tip);
+  SyncIcon(window, kSaverIconId, WM_NAPKEY_SAVER_ICON, options.TaskbarIcon.Show, &saverShown,
+           saverActive ? IDI_SAVER_ENABLED : IDI_SAVER_DISABLED, tip);
   FastExitIconTip(options.FastExitTaskbarIcon.ExitOnSingleClick != 0, options.FastExit.FastExitOpt, tip, sizeof tip);
   SyncIcon(window, kFastExitIconId, WM_NAPKEY_FAST_EXIT_ICON, options.FastExitTaskbarIcon.Show, &fastExitShown,
            IDI_FAST_EXIT, tip);

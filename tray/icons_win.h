@@ -17,8 +17,8 @@ class TaskbarIcons {
   TaskbarIcons& operator=(const TaskbarIcons&) = delete;
 
   // Adds, changes or removes each icon of the main window to match the options
-  // and the saver's state.
-  void Update(HWND mainWindow, const Options& options, bool saverActive);
+  // and the saver's state (`offUntil`: the end of a timed off, or empty).
+  void Update(HWND mainWindow, const Options& options, bool saverActive, const char* offUntil);
   // The shell's taskbar was made again, without them.
   void Forget() { saverShown = fastExitShown = FALSE; }
   void OnSaverIconNotify(HWND window, WPARAM id, LPARAM mouseMessage, const Options& options) const;

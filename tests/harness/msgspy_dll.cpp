@@ -61,7 +61,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK MessageSpyHook(int code, WPARA
   if (code == HC_ACTION) {
     const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (message->message == WM_INITMENUPOPUP) RecordMenu(reinterpret_cast<HMENU>(message->wParam));
-    if (message->message == WM_SYSCOMMAND || (message->message >= WM_APP + 10 && message->message <= WM_APP + 18))
+    if (message->message == WM_SYSCOMMAND || (message->message >= WM_APP + 10 && message->message <= WM_APP + 20))
       RecordMessage(message->message, message->wParam);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

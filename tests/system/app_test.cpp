@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, Startup, ::testing::Values("win95", "nt40", "w
 TEST_F(StartAndMenu, MessageBoxes) {
   const char kExit[] = "Are you sure you want to exit Drowsel/Plus?";
 #define NO_SAVER "No screen saver is selected.  Use \"Screen Saver Properties\" "
-  const char kReport[] = "Program Error:  Cannot Run screen saver.\n\nPlease report*CreateProcess failed; error # 2:\n";
+  const char kReport[] = "Program Error:  Cannot Run screen saver.\n\nPlease report*CreateProcess failed; error # 2:\n*";
   const Step kClose = {kPost, WM_SYSCOMMAND, SC_CLOSE};
   Run({
       {"close, no", "win95 nt40 win10 win31 nt351", nullptr, 0, {kClose, {kBox, IDNO, IDNO, kExit}}},
@@ -161,7 +161,7 @@ TEST_F(StartAndMenu, MessageBoxes) {
       {"DOS without its PIF", "win95", "[Fast Exit]\r\nFastExitOpt=5\r\n", kRecording,
        {{kPost, WM_NAPKEY_FAST_EXIT},
         {kBox, 0, 0, "Prior to using this program to Exit To DOS, you must have done so at least once before*typing "
-                     "\"exit\" (without the quotation marks)"},
+                     "\"exit\" (without the quotation marks) at the MS-DOS command prompt."},
         {kExitAsked}}},
   });
 }
@@ -223,6 +223,7 @@ TEST_F(CommandLine, KeywordsWithoutAnInstance) {
                 {"on", false, true, false},    {"ON", false, true, false},     {"oN", false, true, false},
                 {"off ", true, true, true},    {"/off", true, true, true},     {"\"off\"", true, true, true},
                 {"off now", true, true, true}, {"offf", true, true, true},     {"nonsense", false, false, true},
+                {"off 0", true, true, true},   {"off 1441", true, true, true},
                 {"o\xAD" "ff", true, false, false}};  // a soft hyphen, which the system's comparison passes over
   ResetSystem("win95", nullptr, true);
   for (const auto& c : kCases) {

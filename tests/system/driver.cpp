@@ -309,14 +309,14 @@ void SystemTest::TearDown() {
   RemoveSavers();  // the other test layers share this Windows directory
 }
 
-HWND SystemTest::Start(const char* ini, unsigned flags) {
+HWND SystemTest::Start(const char* ini, unsigned flags, const char* arguments) {
   spy.reset();
   if (!(flags & kKeepState)) ResetSystem(Mode().c_str(), ini, flags & kFirstStart);
   if (flags & kWithSaver) SelectSaverInSystemIni(TestSaverPath().c_str());
   if (flags & kMissingSaver) SelectSaverInSystemIni(FixturePath("missing.scr").c_str());
   if (flags & kInstalled) InstallSavers();
   if (flags & kInstalled) SelectSaverInSystemIni(WindowsFile("testsaver.scr").c_str());
-  if (!napkey.Start("", (flags & kRecording) ? FixturePath("exitrec\\napkey.exe") : std::string())) return nullptr;
+  if (!napkey.Start(arguments, (flags & kRecording) ? FixturePath("exitrec\\napkey.exe") : std::string())) return nullptr;
   return Attach();
 }
 

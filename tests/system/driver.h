@@ -92,7 +92,7 @@ class SystemTest : public ::testing::Test {
   virtual std::string Mode() const { return "win95"; }
   bool Nt() const { return Mode() != "win95" && Mode() != "win31"; }
   // Resets the system and starts napkey.exe: its main window, or null.
-  HWND Start(const char* ini = nullptr, unsigned flags = 0);
+  HWND Start(const char* ini = nullptr, unsigned flags = 0, const char* arguments = "");
   // Waits for the started program's main window and watches it.
   HWND Attach();
   // The program's visible dialog or message box with this caption.

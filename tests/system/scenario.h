@@ -32,7 +32,7 @@ enum Op {  // acting and waiting first
   kSelectSaver, // system.ini's saver becomes `text` and the program hears of a settings change
   kFlagElsewhere, // another program sets the saver flag to `value` and announces it
   kRun,         // napkey.exe `text` runs to its end with 0, showing no help box
-  kRestart,     // exit (unless ended), then start again from the state left
+  kRestart,     // exit (unless ended), then start again from the state left, with the command line `text`
   kExit,        // the program is closed from its menu, ends with 0 and leaves no help viewer open
   kEscape,      // Esc is posted to the dialog, which closes
   kTrayRestart, // the taskbar is re-created: the shown icons are asked for again, `value` of them
@@ -44,7 +44,7 @@ enum Op {  // acting and waiting first
   kEnded,       // the program ended by itself, with exit code 0
   // The checks.
   kOnPage,      // the dialog shows page `value`
-  kShows,       // control `id` of the dialog, or of the bar without a dialog, comes to show `text`
+  kShows,       // control `id` of the dialog, or of the bar without a dialog, comes to show `text` ("*": any run)
   kHotKeyField, // hot-key control `id` comes to hold the code `value`
   kHelpShows,   // the help viewer comes to the topic titled `text`
   kSinceMark,   // at least the double-click time (less 20 ms) has passed since the mark
@@ -55,12 +55,12 @@ enum Op {  // acting and waiting first
   kNoBox,       // the program shows no dialog captioned `text` (no message box when null)
   kFocus,       // control `id` of the dialog has the focus, and no button is the default one
   kCount,       // the program has received message `id` `value` times (wParam `extra` when not 0)
-  kTrayIcon,    // tray icon `id` is shown when `value`, with the tip `text` and callback message `extra` if given
+  kTrayIcon,    // tray icon `id` is shown when `value`, with the tip `text` ("*": any run) and callback `extra` if given
   kBarShown,    // the bar is visible when `value`
   kBarChanged,  // the bar's width differs from its width at the start when `value`
   kOnTop,       // the bar stays above other windows when `value`
   kMenuItem,    // the program's menu holds item `id` with text `text`, greyed when `value`
-  kSaverFlag,   // the system's saver flag is on when `value`
+  kSaverFlag,   // the system's saver flag comes to be on when `value`
   kSaverIni,    // system.ini names `text` as the saver (when null the test saver, in its short form when `value`)
   kSaverRan,    // the test saver was started to run full screen when `value`, else nothing was started
   kExitAsked,   // the exit recorder holds the one request `text`, or none when null

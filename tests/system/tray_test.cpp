@@ -58,6 +58,20 @@ TEST_F(IconsAndKeys, Scenarios) {
         {kHotKey, 0, 0, "s"}, {kCount, WM_NAPKEY_START_SAVER, 1}, {kSaverRan, 0, 1}, {kHotKey, 0, 0, "m"},
         {kMenuShown}, {kHotKey, 0, 0, "p"}, {kDialog, 0, 0, "Screen Saver Properties"}, {kAnswer, IDCANCEL},
         {kHotKey, 0, 0, "b"}, {kBarShown, 0, 1}, {kExitIni, 0, 1, "ButtonBar/Show"}}},
+      {"a timed off from the menu says until when, then turns the saver on as a click would", "win95 nt40 win10",
+       nullptr, 0,
+       {{kCommand, IDM_OFF_30}, {kCount, WM_NAPKEY_TIMED_OFF, 1}, {kSaverFlag, 0, 0},
+        {kTrayIcon, kSaverIcon, 1, "Screen saver is disabled until *"},
+        {kShows, IDC_BAR_TOGGLE, 0, "Enable screen saver (off until *)"}, {kPost, WM_NAPKEY_TIMED_OFF, 0, nullptr, 2},
+        {kSaverFlag, 0, 1}, {kCount, WM_NAPKEY_TOGGLE_SAVER, 1}, {kTrayIcon, kSaverIcon, 1, "Screen saver is enabled"},
+        {kShows, IDC_BAR_TOGGLE, 0, "Disable screen saver"}}},
+      {"off N reaches the running copy, or starts one; a plain off or an enable ends it", "win95 nt40 win10", nullptr, 0,
+       {{kRun, 0, 0, "off 1"}, {kCount, WM_NAPKEY_TIMED_OFF, 1},
+        {kTrayIcon, kSaverIcon, 1, "Screen saver is disabled until *"}, {kRun, 0, 0, "off"}, {kCount, WM_NAPKEY_TIMED_OFF, 2}, {kTrayIcon, kSaverIcon, 1, "Screen saver is disabled"},
+        {kShows, IDC_BAR_TOGGLE, 0, "Enable screen saver"}, {kSend, WM_COMMAND, IDM_OFF_15}, {kSend, WM_NAPKEY_TOGGLE_SAVER},
+        {kSaverFlag, 0, 1}, {kSend, WM_NAPKEY_TOGGLE_SAVER}, {kTrayIcon, kSaverIcon, 1, "Screen saver is disabled"},
+        {kSend, WM_NAPKEY_TOGGLE_SAVER}, {kRestart, 0, 0, "off 1"}, {kSaverFlag, 0, 0},
+        {kTrayIcon, kSaverIcon, 1, "Screen saver is disabled until *"}}},
   });
 }
 

@@ -38,6 +38,38 @@ TEST(WatchdogInterval, ThreeQuartersOfTheTimeoutWithinASecondAndTheTimerRange) {
   EXPECT_EQ(0x7FFFFFFFu, WatchdogInterval(0xFFFFFFFFu));
 }
 
+// Only "off", blanks and 1 to 1440 make a timed off; the rest is no keyword either, so it shows the options box.
+TEST(CommandKeyword, TimedOffTakesOneToADayOfMinutesAndNothingElse) {
+  const std::pair<const char*, unsigned> cases[] = {
+      {"off 30", 30}, {"OFF\t 1", 1}, {"Off 1440", 1440}, {"off 0030", 30}, {"off 0", 0}, {"off 1441", 0},
+      {"off 99999999999", 0}, {"off", 0}, {"off ", 0}, {"off 30 ", 0}, {"off -5", 0}, {"off 3x", 0},
+      {"offx 30", 0}, {"of 30", 0}, {"on 30", 0}, {"", 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.second, TimedOffMinutes(c.first)) << c.first;
+    if (std::strcmp(c.first, "off") != 0) {
+      EXPECT_EQ(kCommandNone, MatchCommandKeyword(c.first)) << c.first;
+    }
+  }
+}
+
+// A timer set for what is left never fires before the end; the texts name the end only while off.
+TEST(TimedOff, WaitRoundsUpEndsAtTheEndAndTheTextsSayUntilWhen) {
+  EXPECT_EQ(1u, TimedOffWaitMs(0, 1)) << "never early";
+  EXPECT_EQ(60000u, TimedOffWaitMs(5, 5 + 60 * kTicksPerSecond));
+  EXPECT_EQ(0u, TimedOffWaitMs(100, 100)) << "the end itself";
+  EXPECT_EQ(0u, TimedOffWaitMs(200, 100)) << "the clock set past the end";
+  EXPECT_EQ(0x7FFFFFFFu, TimedOffWaitMs(0, ~0ull));
+  char text[64];
+  SaverStateTip(false, "14:30", text, sizeof text);
+  EXPECT_STREQ("Screen saver is disabled until 14:30", text);
+  SaverStateTip(true, "14:30", text, sizeof text);
+  EXPECT_STREQ("Screen saver is enabled", text);
+  ToggleButtonText(false, "2:30 PM", text, sizeof text);
+  EXPECT_STREQ("Enable screen saver (off until 2:30 PM)", text);
+  ToggleButtonText(false, "", text, sizeof text);
+  EXPECT_STREQ("Enable screen saver", text);
+}
+
 TEST(TextBuilder, StopsAtCapacityStaysTerminatedAndWritesTheExtremeNumbers) {
   char buffer[8 + 4];
   std::memset(buffer, '#', sizeof buffer);

@@ -90,6 +90,27 @@ bool PhotographProperties(const std::string& outFolder) {
   return true;
 }
 
+// The menu with its "off for" submenu open, while a timed off runs: the
+// button's text says until when.
+bool PhotographMenu(const std::string& outFolder) {
+  driver::ResetSystem("win10");
+  driver::Napkey napkey;
+  HWND main = napkey.Start() ? napkey.WaitMainWindow() : nullptr;
+  if (!main || SendMessageA(main, WM_NAPKEY_TIMED_OFF, 30, 0) != 1) return false;
+  std::printf("toggle button after a timed off: %s\n", harness::WindowText(GetDlgItem(main, IDC_BAR_TOGGLE)).c_str());
+  PostMessageA(main, WM_NAPKEY_POPUP_MENU, 0, 0);
+  if (!harness::WaitUntil([] { return !harness::Windows(0, "#32768").empty(); }, 20000)) return false;
+  for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}) harness::KeyTap(key);
+  harness::WaitUntil([] { return harness::Windows(0, "#32768").size() >= 2; }, 20000);
+  const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const bool taken = Photograph(screen, outFolder + "/menu-timed-off.png");
+  harness::KeyTap(VK_ESCAPE);
+  harness::KeyTap(VK_ESCAPE);
+  if (!taken || !napkey.ExitThroughMenu()) return false;
+  std::printf("menu picture: %s/menu-timed-off.png\n", outFolder.c_str());
+  return true;
+}
+
 // The four pages of the Customize sheet, as Windows 95 and as Windows 10.
 bool PhotographCustomize(const std::string& outFolder) {
   for (const char* mode : {"win95", "win10"}) {
@@ -234,7 +255,7 @@ int Gallery(const std::string& outFolder) {
     if (!napkey.ExitThroughMenu()) return 1;
   }
   join += " -background white -splice 0x8 -append -scale 400% " + outFolder + "/bar-gallery.png";
-  if (!PhotographProperties(outFolder) || !PhotographCustomize(outFolder)) return 1;
+  if (!PhotographMenu(outFolder) || !PhotographProperties(outFolder) || !PhotographCustomize(outFolder)) return 1;
   harness::RunHostCommand(("/bin/sh -c \"" + join + " && touch " + outFolder + "/bar-gallery.done\"").c_str());
   const std::string done = "Z:" + outFolder + "/bar-gallery.done";
   if (!harness::WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000)) return 1;
