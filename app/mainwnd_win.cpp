@@ -113,11 +113,11 @@ void OnToggleSaver(HWND window, WPARAM request) {
 // Without a timer nobody would turn the saver on again, so it stays as it was.
 LRESULT OnTimedOff(HWND window, WPARAM minutes, LPARAM seconds) {
   UserXface* app = Existing();
-  if (!app || minutes > kTimedOffMaxMinutes || seconds < 0 || seconds > static_cast<LPARAM>(60 * kTimedOffMaxMinutes)) return 0;
+  if (!app) return 0;
   if (minutes == 0 && seconds == 0) {
     app->timedOff.Cancel(window);
   } else {
-    if (!app->timedOff.Start(window, static_cast<unsigned>(minutes * 60 + seconds))) return 0;
+    if (!app->timedOff.Start(window, TimedOffSeconds(minutes, seconds))) return 0;
     SetSaverActive(0);
   }
   app->RefreshSaverState();
@@ -296,6 +296,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
+  static const struct { WORD id; WPARAM minutes; } kOffFor[] = {
+      {IDM_OFF_15, 15}, {IDM_OFF_30, 30}, {IDM_OFF_60, 60}, {IDM_OFF_120, 120}, {IDM_OFF_240, 240}};
+  for (const auto& item : kOffFor)
+    if (LOWORD(wParam) == item.id) {
+      SendMessageA(window, WM_NAPKEY_TIMED_OFF, item.minutes, 0);
+      return;
+    }
   switch (LOWORD(wParam)) {
     case IDC_BAR_TOGGLE: SendMessageA(window, WM_NAPKEY_TOGGLE_SAVER, 0, 0); break;
     case IDC_BAR_PROPERTIES: SendMessageA(window, WM_NAPKEY_SAVER_PROPERTIES, 0, 0); break;
@@ -310,11 +317,6 @@ void UserXface::OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_HELP: ShowHelpTopic(kHelpGeneral); break;
     case IDM_RUN_SAVER: SendMessageA(window, WM_NAPKEY_START_SAVER, 0, 0); break;
     case IDM_SAVER_PROPERTIES: SendMessageA(window, WM_NAPKEY_SAVER_PROPERTIES, 0, 0); break;
-    case IDM_OFF_15: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 15, 0); break;
-    case IDM_OFF_30: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 30, 0); break;
-    case IDM_OFF_60: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 60, 0); break;
-    case IDM_OFF_120: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 120, 0); break;
-    case IDM_OFF_240: SendMessageA(window, WM_NAPKEY_TIMED_OFF, 240, 0); break;
     case IDM_TOGGLE_ON_TOP:
       if (options) {
         options->ButtonBar.OnTop = options->ButtonBar.OnTop ? 0 : 1;

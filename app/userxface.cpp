@@ -124,9 +124,8 @@ void UserXface::ApplyOptions(const Options* record) {
 
 void UserXface::ApplyAll() {
   if (!options) return;
-  icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0, timedOff.Until());
   bar.Layout(*options);
-  bar.ShowSaverState(CurrentSaverState().active != 0, timedOff.Until());  // the toggle's text
+  RefreshSaverState();  // the icons and the toggle's text
   hotKeys.Register(g_mainWindow, options->HotKeys);
 }
 

@@ -14,7 +14,7 @@ unsigned long long Now() {
 
 bool TimedOff::Start(HWND window, unsigned seconds) {
   Cancel(window);
-  if (seconds == 0 || seconds > 60 * kTimedOffMaxMinutes) return false;
+  if (seconds == 0) return false;
   end = Now() + seconds * kTicksPerSecond;
   if (!Arm(window)) return false;
   // Shown as the user reads the time of day: the end in local time, no seconds.

@@ -10,6 +10,13 @@ unsigned WatchdogInterval(unsigned timeoutSeconds) {
   return ms > 0x7FFFFFFFull ? 0x7FFFFFFFu : static_cast<unsigned>(ms);
 }
 
+unsigned TimedOffSeconds(unsigned long long minutes, long long seconds) {
+  const unsigned long long most = 60ull * kTimedOffMaxMinutes;
+  if (minutes > kTimedOffMaxMinutes || seconds < 0 || static_cast<unsigned long long>(seconds) > most) return 0;
+  const unsigned long long total = minutes * 60 + static_cast<unsigned long long>(seconds);
+  return total > most ? 0 : static_cast<unsigned>(total);
+}
+
 unsigned TimedOffWaitMs(unsigned long long now, unsigned long long end) {
   if (now >= end) return 0;
   const unsigned long long ms = (end - now) / 10000 + ((end - now) % 10000 != 0);

@@ -12,6 +12,10 @@ unsigned WatchdogInterval(unsigned timeoutSeconds);
 // The longest timed off the command line and the menu can ask for: a day.
 constexpr unsigned kTimedOffMaxMinutes = 1440;
 
+// The length of a timed off asked for in minutes and seconds (the message's
+// two halves, from any program): 0 when it is nothing or longer than a day.
+unsigned TimedOffSeconds(unsigned long long minutes, long long seconds);
+
 // What is left of a timed off ending at `end`, both wall-clock times in 100 ns
 // units (as FILETIME counts): rounded up to whole milliseconds, so that a
 // timer set for it never fires early; 0 once the end has come.

@@ -52,13 +52,16 @@ TEST(CommandKeyword, TimedOffTakesOneToADayOfMinutesAndNothingElse) {
   }
 }
 
-// A timer set for what is left never fires before the end; the texts name the end only while off.
+// A day at most; a timer set for what is left never fires before the end; the texts name the end only while off.
 TEST(TimedOff, WaitRoundsUpEndsAtTheEndAndTheTextsSayUntilWhen) {
   EXPECT_EQ(1u, TimedOffWaitMs(0, 1)) << "never early";
   EXPECT_EQ(60000u, TimedOffWaitMs(5, 5 + 60 * kTicksPerSecond));
   EXPECT_EQ(0u, TimedOffWaitMs(100, 100)) << "the end itself";
   EXPECT_EQ(0u, TimedOffWaitMs(200, 100)) << "the clock set past the end";
   EXPECT_EQ(0x7FFFFFFFu, TimedOffWaitMs(0, ~0ull));
+  EXPECT_EQ(86400u, TimedOffSeconds(1439, 60));
+  EXPECT_EQ(0u, TimedOffSeconds(1440, 1)) << "over a day";
+  EXPECT_EQ(0u, TimedOffSeconds(0, -1));
   char text[64];
   SaverStateTip(false, "14:30", text, sizeof text);
   EXPECT_STREQ("Screen saver is disabled until 14:30", text);
