@@ -139,7 +139,9 @@ void UserXface::LayoutBar() {
 void UserXface::RefreshSaverState() {
   if (CurrentSaverState().active) timedOff.Cancel(g_mainWindow);
   if (options) icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0, timedOff.Until());
-  bar.ShowSaverState(CurrentSaverState().active != 0, timedOff.Until());
+  const bool active = CurrentSaverState().active != 0;
+  bar.ShowSaverState(active, timedOff.Until());
+  display.Set(!active && options && options->TaskbarIcon.KeepDisplayOn);
 }
 
 void UserXface::OnHotKey(HWND window, WPARAM id) {

@@ -9,6 +9,7 @@
 
 #include "base/process_win.h"
 #include "buttonbar/bar_win.h"
+#include "saver/displayhold_win.h"
 #include "saver/timedoff_win.h"
 #include "settings/options.h"
 #include "tray/hotkeys_win.h"
@@ -26,6 +27,7 @@ class UserXface {
   TaskbarIcons icons;
   HotKeys hotKeys;
   TimedOff timedOff;
+  DisplayHold display;
   std::unique_ptr<Options> options;
   int32_t customizePage = 0;  // the page the Customize sheet opens at
 
@@ -37,7 +39,8 @@ class UserXface {
   // most hot keys only beep while it is closed.
   void SetAllowFlags(BOOL allowed);
   void LayoutBar();
-  // The bar's toggle button and the icons after the saver's state changed.
+  // The bar's toggle button, the icons and the display request after the
+  // saver's state changed.
   void RefreshSaverState();
   void OnHotKey(HWND window, WPARAM id);
 

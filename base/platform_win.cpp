@@ -6,6 +6,7 @@ namespace {
 
 int g_platformKind = PlatformUnknown;
 int g_majorVersion = 0;
+int g_minorVersion = 0;
 
 Rect32 ToRect32(const RECT& r) { return Rect32{r.left, r.top, r.right, r.bottom}; }
 
@@ -19,6 +20,7 @@ int GetPlatformKind() {
   info.dwOSVersionInfoSize = sizeof info;
   if (!GetVersionExA(&info)) return g_platformKind;
   g_majorVersion = static_cast<int>(info.dwMajorVersion);
+  g_minorVersion = static_cast<int>(info.dwMinorVersion);
   switch (info.dwPlatformId) {
     case VER_PLATFORM_WIN32s: g_platformKind = PlatformWin32s; break;
     case VER_PLATFORM_WIN32_NT: g_platformKind = PlatformNT; break;
@@ -50,3 +52,5 @@ void PlaceDialog(HWND dialog) {
 }
 
 bool HasNewShell() { return HasNewShell(GetPlatformLevel()); }
+
+bool HasDisplayRequests() { return HasDisplayRequests(GetPlatformKind() == PlatformNT, g_majorVersion, g_minorVersion); }

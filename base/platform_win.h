@@ -17,6 +17,7 @@ int GetPlatformKind();
 // The major version of Windows.
 int GetPlatformLevel();
 bool HasNewShell();
+bool HasDisplayRequests();
 void PlaceDialog(HWND dialog);
 
 #endif

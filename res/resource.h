@@ -110,6 +110,7 @@
 #define IDC_TI_EXIT_DOUBLE 1212
 #define IDC_TI_SAVER_ICON 1213
 #define IDC_TI_FAST_EXIT_ICON 1214
+#define IDC_TI_KEEP_DISPLAY 1215
 
 // Customize sheet: Fast Exit page (1500..1505: choices, shutdown, reboot,
 // log off, restart Windows 95, exit to DOS).

@@ -10,8 +10,8 @@ constexpr UINT_PTR kTimedOffTimerId = 0x70FF;
 
 class TimedOff {
  public:
-  // Ends `seconds` from now, at most a day; false (and nothing running) when
-  // that is out of range or no timer can be set.
+  // Ends `seconds` (from TimedOffSeconds) from now; false, and nothing
+  // running, for 0 or when no timer can be set.
   bool Start(HWND window, unsigned seconds);
   void Cancel(HWND window);
   // On its timer, a wake-up or a clock change: true once the end has come,

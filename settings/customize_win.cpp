@@ -73,6 +73,7 @@ void WriteTaskbarIcons(HWND page, const Options& record) {
   Check(page, IDC_TI_SHOW, record.TaskbarIcon.Show);
   WriteGroup(page, IDC_TI_SINGLE_FIRST, kClickActionCount, record.TaskbarIcon.SingleClick);
   WriteGroup(page, IDC_TI_DOUBLE_FIRST, kClickActionCount, record.TaskbarIcon.DoubleClick);
+  Check(page, IDC_TI_KEEP_DISPLAY, record.TaskbarIcon.KeepDisplayOn);
 }
 
 const char* ReadTaskbarIcons(HWND page, Options* record) {
@@ -81,6 +82,7 @@ const char* ReadTaskbarIcons(HWND page, Options* record) {
   record->TaskbarIcon.Show = Checked(page, IDC_TI_SHOW);
   record->TaskbarIcon.SingleClick = ReadGroup(page, IDC_TI_SINGLE_FIRST, kClickActionCount, record->TaskbarIcon.SingleClick);
   record->TaskbarIcon.DoubleClick = ReadGroup(page, IDC_TI_DOUBLE_FIRST, kClickActionCount, record->TaskbarIcon.DoubleClick);
+  record->TaskbarIcon.KeepDisplayOn = Checked(page, IDC_TI_KEEP_DISPLAY);
   return ValidateTaskbarIcon(record->TaskbarIcon);
 }
 
@@ -100,6 +102,7 @@ void InitTaskbarIcons(HWND page, Options& working) {
         LoadImageA(g_instance, MAKEINTRESOURCEA(kIcons[i].resource), IMAGE_ICON, side, height, 0)));
     if (icon.Ok()) SendDlgItemMessageA(page, kIcons[i].control, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
   }
+  EnableWindow(GetDlgItem(page, IDC_TI_KEEP_DISPLAY), HasDisplayRequests());
   if (!HasNewShell()) {  // no notification area: only the note stays readable
     DisableChildWindows(page);
     EnableWindow(GetDlgItem(page, IDC_TI_NOTE), TRUE);

@@ -6,7 +6,8 @@ constexpr ProfileTable<FastExitIconOptions> kFastExitIcon = {"FastExitTaskbarIco
     {"Show", &FastExitIconOptions::Show, 1}, {"ExitOnSingleClick", &FastExitIconOptions::ExitOnSingleClick, 0}}};
 constexpr ProfileTable<TaskbarIconOptions> kTaskbarIcon = {"TaskbarIcon", {
     {"Show", &TaskbarIconOptions::Show, 1}, {"SingleClick", &TaskbarIconOptions::SingleClick, 1, kClickActionCount},
-    {"DoubleClick", &TaskbarIconOptions::DoubleClick, 2, kClickActionCount}}};
+    {"DoubleClick", &TaskbarIconOptions::DoubleClick, 2, kClickActionCount},
+    {"KeepDisplayOn", &TaskbarIconOptions::KeepDisplayOn, 1}}};
 // The file's order differs from the record's.
 constexpr ProfileTable<ButtonBarOptions> kButtonBar = {"ButtonBar", {
     {"Show", &ButtonBarOptions::Show, 1}, {"OnTop", &ButtonBarOptions::OnTop, 1},

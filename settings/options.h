@@ -52,6 +52,7 @@ struct TaskbarIconOptions {
   int32_t Show = 1;
   int32_t SingleClick = 1;
   int32_t DoubleClick = 2;
+  int32_t KeepDisplayOn = 1;  // while the saver is disabled, where the system can be asked
   void Load(const ProfileIo& io, int platformLevel);
 };
 

@@ -27,7 +27,7 @@ std::string TestSaverPath();
 void SelectSaverInSystemIni(const char* value);
 std::string SaverInSystemIni();
 std::vector<std::string> SaverLog();
-// Lines of the Fast Exit recorder: "ExitWindowsEx 0x<flags>".
+// Lines of the recorder: "ExitWindowsEx 0x<flags>", "SetThreadExecutionState 0x<flags>".
 std::vector<std::string> ExitRequests();
 // The saver fixtures, into the Windows (and System) directory.
 void InstallSavers();

@@ -9,6 +9,9 @@ using namespace driver;
 const char kChoice[] = "Get Out Of Windows NOW!";
 const char kNone[] = "Are you sure you want to select \"(None)\" as your screen saver?";
 const Step kOpenChoice = {kOpen, IDM_WINDOWS_EXIT, 0, kChoice};
+const Step kToggle = {kSend, WM_NAPKEY_TOGGLE_SAVER};
+const Step kCustomize = {kOpen, IDM_CUSTOMIZE, 0, "Customize Drowsel/Plus"};
+#define DISPLAY(on) "SetThreadExecutionState 0x8000000" #on "\n"  // 2: kept on, 0: let go
 
 class SaverAndFastExit : public ScenarioTest {};
 
@@ -48,12 +51,22 @@ TEST_F(SaverAndFastExit, Scenarios) {
       // Requests go without force; Windows 95 closes the program itself,
       // Windows NT ends the programs itself, and a refusal says nothing.
       {"log off from the choice", "win95", nullptr, kRecording,
-       {kOpenChoice, {kAnswer, IDC_FAST_EXIT_LOGOFF}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x0"},
+       {kOpenChoice, {kAnswer, IDC_FAST_EXIT_LOGOFF}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x0\n"},
         {kExitIni, 0, 0, "Drowsel/DisableOnStart"}}},
       {"configured restart", "win95", "[Fast Exit]\r\nFastExitOpt=2\r\n", kRecording,
-       {{kPost, WM_NAPKEY_FAST_EXIT}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x2"}}},
+       {{kPost, WM_NAPKEY_FAST_EXIT}, {kEnded}, {kExitAsked, 0, 0, "ExitWindowsEx 0x2\n"}}},
       {"refused shutdown", "win95 nt40", "[Fast Exit]\r\nFastExitOpt=4\r\n", kRecording,
-       {{kRefuse, 0, 0, "exit"}, {kPost, WM_NAPKEY_FAST_EXIT}, {kExitAsked, 0, 0, "ExitWindowsEx 0x1"}, {kNoBox}}},
+       {{kRefuse, 0, 0, "exit"}, {kPost, WM_NAPKEY_FAST_EXIT}, {kExitAsked, 0, 0, "ExitWindowsEx 0x1\n"}, {kNoBox}}},
+      {"the display kept on while off, let go when on and at exit", "win10", nullptr, kRecording | kWithSaver,
+       {kToggle, {kSaverFlag, 0, 0}, {kExitAsked, 0, 0, DISPLAY(2)}, kToggle, {kExitAsked, 0, 0, DISPLAY(2) DISPLAY(0)},
+        kToggle, {kExit}, {kExitAsked, 0, 0, DISPLAY(2) DISPLAY(0) DISPLAY(2) DISPLAY(0)}}},
+      {"no display request before Windows 98 and 2000: the option is greyed", "win95 nt40", nullptr,
+       kRecording | kWithSaver,
+       {kToggle, {kSaverFlag, 0, 0}, {kExitAsked}, kCustomize, {kEnabled, IDC_TI_KEEP_DISPLAY, 0}}},
+      {"unticked on the sheet while off: the display let go", "win10", nullptr, kRecording | kWithSaver,
+       {kToggle, {kExitAsked, 0, 0, DISPLAY(2)}, kCustomize, {kChecked, IDC_TI_KEEP_DISPLAY, 1},
+        {kClick, IDC_TI_KEEP_DISPLAY}, {kClick, IDOK}, {kClosed}, {kExitAsked, 0, 0, DISPLAY(2) DISPLAY(0)},
+        {kExitIni, 0, 0, "TaskbarIcon/KeepDisplayOn"}}},
   });
 }
 

@@ -254,10 +254,12 @@ void ScenarioTest::Do(const Step& step) {
         EXPECT_TRUE(SaverLog().empty());
       }
       break;
-    case kExitAsked:
-      EXPECT_TRUE(!step.text || waitFor([] { return !ExitRequests().empty(); }));
-      EXPECT_EQ(step.text ? std::vector<std::string>{step.text} : std::vector<std::string>(), ExitRequests());
+    case kExitAsked: {
+      std::string all, want = step.text ? step.text : "";
+      const auto read = [&] { all.clear(); for (const auto& line : ExitRequests()) all += line + "\n"; return all == want; };
+      EXPECT_TRUE(waitFor(read)) << all;
       break;
+    }
     case kEnded: EXPECT_EQ(0u, napkey.WaitExit()); break;
     case kIni:
     case kExitIni:

@@ -63,7 +63,7 @@ enum Op {  // acting and waiting first
   kSaverFlag,   // the system's saver flag comes to be on when `value`
   kSaverIni,    // system.ini names `text` as the saver (when null the test saver, in its short form when `value`)
   kSaverRan,    // the test saver was started to run full screen when `value`, else nothing was started
-  kExitAsked,   // the exit recorder holds the one request `text`, or none when null
+  kExitAsked,   // the exit recorder comes to hold the lines `text` (each ending in \n), or none when null
   kIni,         // napkey.ini has `text` ("Section/Key") = `value` (-9: absent)
   kExitIni,     // after the program exits, napkey.ini has `text` = `value`
 };

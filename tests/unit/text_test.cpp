@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/cmdline.h"
+#include "base/platform.h"
 #include "base/helppath.h"
 #include "base/messages.h"
 #include "base/textbuf.h"
@@ -60,8 +61,7 @@ TEST(TimedOff, WaitRoundsUpEndsAtTheEndAndTheTextsSayUntilWhen) {
   EXPECT_EQ(0u, TimedOffWaitMs(200, 100)) << "the clock set past the end";
   EXPECT_EQ(0x7FFFFFFFu, TimedOffWaitMs(0, ~0ull));
   EXPECT_EQ(86400u, TimedOffSeconds(1439, 60));
-  EXPECT_EQ(0u, TimedOffSeconds(1440, 1)) << "over a day";
-  EXPECT_EQ(0u, TimedOffSeconds(0, -1));
+  EXPECT_EQ(0u, TimedOffSeconds(1440, 1) + TimedOffSeconds(0, -1)) << "over a day, or negative";
   char text[64];
   SaverStateTip(false, "14:30", text, sizeof text);
   EXPECT_STREQ("Screen saver is disabled until 14:30", text);
@@ -71,6 +71,12 @@ TEST(TimedOff, WaitRoundsUpEndsAtTheEndAndTheTextsSayUntilWhen) {
   EXPECT_STREQ("Enable screen saver (off until 2:30 PM)", text);
   ToggleButtonText(false, "", text, sizeof text);
   EXPECT_STREQ("Enable screen saver", text);
+}
+
+// Windows 98 is 4.10 and Windows 2000 is NT 5.0; Windows 95 and NT 4.0 are without.
+TEST(DisplayRequests, FromWindows98AndWindows2000) {
+  EXPECT_TRUE(!HasDisplayRequests(false, 4, 0) && HasDisplayRequests(false, 4, 10) && !HasDisplayRequests(true, 4, 0));
+  EXPECT_TRUE(HasDisplayRequests(true, 5, 0));
 }
 
 TEST(TextBuilder, StopsAtCapacityStaysTerminatedAndWritesTheExtremeNumbers) {
