@@ -5,19 +5,16 @@
 namespace harness {
 
 std::string WindowText(HWND window) {
-  char text[4096];
-  text[0] = '\0';
+  char text[4096] = "";
   // WM_GETTEXT works across processes, unlike GetWindowText.
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                      nullptr);
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
   text[sizeof text - 1] = '\0';
   return text;
 }
 
 std::string ClassName(HWND window) {
   char name[256];
-  if (!GetClassNameA(window, name, sizeof name)) return std::string();
-  return name;
+  return GetClassNameA(window, name, sizeof name) ? name : "";
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {
@@ -100,10 +97,7 @@ HWND WaitForDialog(const char* caption, DWORD pid, DWORD timeoutMs) {
   WaitUntil(
       [&] {
         for (HWND window : Windows(pid, "#32770"))
-          if (WindowText(window) == caption) {
-            found = window;
-            return true;
-          }
+          if (WindowText(window) == caption) return (found = window) != nullptr;
         return false;
       },
       timeoutMs);
@@ -121,14 +115,9 @@ MessageBoxInfo ReadMessageBox(HWND box) {
     const std::string cls = ClassName(child);
     const LONG style = GetWindowLongA(child, GWL_STYLE);
     const int id = GetDlgCtrlID(child);
-    if (cls == "Button") {
-      if ((style & 0x0F) == BS_DEFPUSHBUTTON) info.defaultButton = id;
-    } else if (cls == "Static") {
-      if ((style & 0x1F) == SS_ICON)
-        info.hasIcon = true;
-      else if (id == 0xFFFF)
-        info.text = WindowText(child);
-    }
+    if (cls == "Button" && (style & 0x0F) == BS_DEFPUSHBUTTON) info.defaultButton = id;
+    if (cls == "Static" && (style & 0x1F) == SS_ICON) info.hasIcon = true;
+    else if (cls == "Static" && id == 0xFFFF) info.text = WindowText(child);
   }
   return info;
 }

@@ -1,11 +1,13 @@
+#undef _WIN32_WINNT  // the tests may use what Wine has of later Windows
+#define _WIN32_WINNT 0x0600
 #include "driver.h"
 
 #include <tlhelp32.h>
 
 #include "input.h"
 
-#include <cstdio>
 #include <cstring>
+#include <fstream>
 
 namespace driver {
 
@@ -28,13 +30,7 @@ std::string IniPath() { return WindowsFile("napkey.ini"); }
 // may have rewritten meanwhile.
 void ForgetCached(const char* file) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, file); }
 
-void SetVersionMode(const char* mode) {
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\napkey.exe", 0, nullptr,
-                                           0, KEY_WRITE, nullptr, &key, nullptr));
-  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(mode), static_cast<DWORD>(strlen(mode) + 1));
-  RegCloseKey(key);
-}
+void SetVersionMode(const char* mode) { SetUserValue("Software\\Wine\\AppDefaults\\napkey.exe\\Version", mode); }
 
 // Ends every napkey.exe a failed test left, so that the next one starts clean.
 void KillStrayInstances() {
@@ -100,25 +96,20 @@ void CloseTestSavers() {
       << "a test saver did not close";
 }
 
-int LevelOf(const std::string& mode) { return mode == "win31" || mode == "nt351" ? 3 : 4; }
-
 void ResetSystem(const char* mode, const char* iniContents, bool firstStart) {
   KillStrayInstances();
   CloseTestSavers();
   SetVersionMode(mode);
   DeleteFileA(IniPath().c_str());
-  if (iniContents) {
-    FILE* file = fopen(IniPath().c_str(), "wb");
-    ASSERT_NE(nullptr, file) << IniPath();
-    fputs(iniContents, file);
-    fclose(file);
-  }
+  if (iniContents) std::ofstream(IniPath(), std::ios::binary) << iniContents;
   ForgetCached(IniPath().c_str());
   if (!firstStart) {
     WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", IniPath().c_str());
     ForgetCached(IniPath().c_str());
   }
   SelectSaverInSystemIni(nullptr);
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Policies");
+  SetUserValue(kRunValue, nullptr);
   SetSaverFlag(true);
   for (const char* name : kScratchFiles) DeleteFileA(FixturePath(name).c_str());
   for (const char* name : kWindowsScratch) DeleteFileA(WindowsFile(name).c_str());
@@ -279,11 +270,18 @@ DWORD RunCommand(const char* arguments, bool* help, const std::string& exe) {
   return napkey.WaitExit(0);
 }
 
-void RefuseInRecorder(const char* what) {
-  const std::string path = FixturePath("exitrec\\") + what + ".refuse";
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  EXPECT_NE(INVALID_HANDLE_VALUE, file) << path;
-  CloseHandle(file);
+std::string UserValue(const std::string& path) {
+  char data[2 * MAX_PATH];
+  DWORD size = sizeof data;
+  const size_t slash = path.rfind('\\');
+  return RegGetValueA(HKEY_CURRENT_USER, path.substr(0, slash).c_str(), path.c_str() + slash + 1, RRF_RT_REG_SZ,
+                      nullptr, data, &size) ? "<absent>" : data;
+}
+
+void SetUserValue(const std::string& path, const char* data) {
+  const std::string key = path.substr(0, path.rfind('\\')), value = path.substr(path.rfind('\\') + 1);
+  if (!data) RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), value.c_str());
+  else RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), value.c_str(), REG_SZ, data, static_cast<DWORD>(strlen(data) + 1));
 }
 
 

@@ -36,11 +36,9 @@ std::string SystemFile(const char* name);
 int RunningProcesses(const char* exeName);
 void CloseTestSavers();
 
-// The platform level of a Wine mode: 3 for "win31" and "nt351", else 4.
-int LevelOf(const std::string& mode);
 
 // No napkey running, napkey.ini absent (or these contents) with an earlier start recorded unless
-// `firstStart`, no saver selected, the flag enabled.
+// `firstStart`, no saver selected, no policy, no Run value, the flag enabled.
 void ResetSystem(const char* mode, const char* iniContents = nullptr, bool firstStart = false);
 
 int IniInt(const std::string& key);  // "Section/Key"; -9 when absent
@@ -83,7 +81,10 @@ DWORD RunCommand(const char* arguments, bool* help = nullptr, const std::string&
 // with the others; kRecording starts the napkey.exe that records exit requests.
 enum : UINT { kFirstStart = 1, kWithSaver = 2, kMissingSaver = 4, kRecording = 8, kKeepState = 16, kInstalled = 32 };
 
-void RefuseInRecorder(const char* what);
+// HKCU value `path` ("key\\...\\value", a string): "<absent>" when there is none; null data deletes it.
+std::string UserValue(const std::string& path);
+void SetUserValue(const std::string& path, const char* data);
+constexpr char kRunValue[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Drowsel/Plus";
 
 // One program under test per test, ended and cleaned up whatever the outcome.
 class SystemTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "input.h"
@@ -180,7 +181,8 @@ void ScenarioTest::Do(const Step& step) {
       EXPECT_TRUE(waitFor([&] { return tray.Requests().size() == static_cast<size_t>(step.value); }));
       for (const std::string& request : tray.Requests()) EXPECT_EQ(0u, request.find("ADD ")) << request;
       break;
-    case kRefuse: RefuseInRecorder(step.text); break;
+    case kRefuse: std::ofstream(FixturePath("exitrec\\") + step.text + ".refuse").put('.'); break;
+    case kSetValue: SetUserValue(step.text, step.caption); break;
     case kHelpAsk:
       HelpContents();
       if (dialog) Click(control);
@@ -237,6 +239,10 @@ void ScenarioTest::Do(const Step& step) {
       EXPECT_EQ(step.value != 0, (found.state & MF_GRAYED) != 0);
       break;
     }
+    case kValue:
+      EXPECT_TRUE(waitFor([&] { return Matches(UserValue(step.text), step.caption ? step.caption : "<absent>"); }))
+          << UserValue(step.text);
+      break;
     case kSaverFlag: EXPECT_TRUE(waitFor([&] { return SystemSaverActive() == (step.value != 0); })); break;
     case kSaverIni: {
       char path[MAX_PATH] = "";

@@ -37,6 +37,7 @@ enum Op {  // acting and waiting first
   kEscape,      // Esc is posted to the dialog, which closes
   kTrayRestart, // the taskbar is re-created: the shown icons are asked for again, `value` of them
   kRefuse,      // the exit recorder is told to refuse: `text` is "exit" (the request) or "privilege"
+  kSetValue,    // the HKCU string value `text` (key\\...\\value) is set to `caption`, deleted when null
   kHelpAsk,     // from the viewer's contents, kClick (and F1 when `value`) or the menu command `id` shows topic `text`
   kMark,        // the time is noted
   kWaitPast,    // waits until the double-click time has passed since the mark
@@ -60,6 +61,7 @@ enum Op {  // acting and waiting first
   kBarChanged,  // the bar's width differs from its width at the start when `value`
   kOnTop,       // the bar stays above other windows when `value`
   kMenuItem,    // the program's menu holds item `id` with text `text`, greyed when `value`
+  kValue,       // the HKCU string value `text` comes to be `caption` ("*": any run), absent when null
   kSaverFlag,   // the system's saver flag comes to be on when `value`
   kSaverIni,    // system.ini names `text` as the saver (when null the test saver, in its short form when `value`)
   kSaverRan,    // the test saver was started to run full screen when `value`, else nothing was started
