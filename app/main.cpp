@@ -13,10 +13,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // Someone must turn the saver on again when a timed off ends: without a
   // running copy, this one stays.
   const unsigned timedOff = TimedOffMinutes(commandLine, SameWord);
-  if (commandLine && *commandLine && !timedOff) {
-    RunCommandLine(FindRunningCopy(false), commandLine);
-    return 0;
-  }
+  if (commandLine && *commandLine && !timedOff) return RunCommandLine(FindRunningCopy(false), commandLine);
+  if (timedOff && OffRefusedByPolicy()) return 1;
   if (HWND running = FindRunningCopy(true)) {
     if (timedOff) {
       SendMessageA(running, WM_NAPKEY_TIMED_OFF, timedOff, 0);

@@ -12,6 +12,7 @@
 #include "exit/fastexit_win.h"
 #include "res/resource.h"
 #include "saver/launch_win.h"
+#include "saver/policy_win.h"
 #include "saver/saverstate_win.h"
 #include "saver/watchdog.h"
 #include "saverdlg/props_win.h"
@@ -100,12 +101,25 @@ void OnLeftButtonUp() {
   ReleaseCapture();
 }
 
+// Where a policy keeps the saver on, the system would ignore an off: the
+// user is told so rather than shown a disabled saver that still starts.
+bool RefusedByPolicy(HWND window) {
+  if (!ReadSaverPolicy().ForcesOn()) return false;
+  {
+    ModalBracket bracket;
+    MessageBoxA(window, kPolicyKeepsSaverOn, kProgramCaption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+  }
+  if (UserXface* app = Existing()) app->RefreshSaverState();
+  return true;
+}
+
 // Any toggle ends a timed off, an off too: it then lasts until turned on.
 void OnToggleSaver(HWND window, WPARAM request) {
-  if (UserXface* app = Existing()) app->timedOff.Cancel(window);
   const UINT wanted = request == kEnableSaver    ? 1
                       : request == kDisableSaver ? 0
                                                  : (CurrentSaverState().active == 0 ? 1 : 0);
+  if (!wanted && RefusedByPolicy(window)) return;
+  if (UserXface* app = Existing()) app->timedOff.Cancel(window);
   SetSaverActive(wanted);
   if (UserXface* app = Existing()) app->RefreshSaverState();
 }
@@ -117,7 +131,7 @@ LRESULT OnTimedOff(HWND window, WPARAM minutes, LPARAM seconds) {
   if (minutes == 0 && seconds == 0) {
     app->timedOff.Cancel(window);
   } else {
-    if (!app->timedOff.Start(window, TimedOffSeconds(minutes, seconds))) return 0;
+    if (RefusedByPolicy(window) || !app->timedOff.Start(window, TimedOffSeconds(minutes, seconds))) return 0;
     SetSaverActive(0);
   }
   app->RefreshSaverState();
@@ -177,11 +191,11 @@ void OnPopupMenu(HWND window) {
   PostMessageA(window, WM_NULL, 0, 0);
 }
 
-void OnTaskbarCreated(HWND window) {
+void OnTaskbarCreated() {
   UserXface* app = Existing();
   if (!app || !app->options) return;
   app->icons.Forget();
-  app->icons.Update(window, *app->options, CurrentSaverState().active != 0, app->timedOff.Until());
+  app->RefreshSaverState();
 }
 
 }  // namespace
@@ -288,7 +302,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       // The shell's taskbar was re-created (Explorer restarted): the icons
       // went with it, and a program whose bar may be hidden must stay reachable.
       if (message == TaskbarCreatedMessage() && message != 0) {
-        OnTaskbarCreated(window);
+        OnTaskbarCreated();
         return 0;
       }
       return DefWindowProcA(window, message, wParam, lParam);

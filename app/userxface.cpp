@@ -8,6 +8,7 @@
 #include "base/report_win.h"
 #include "base/shelllib_win.h"
 #include "res/resource.h"
+#include "saver/policy_win.h"
 #include "saver/saverstate_win.h"
 #include "settings/customize_win.h"
 #include "settings/options_win.h"
@@ -47,7 +48,7 @@ UserXface* UserXface::Access(int mode) {
       MainWindowReady();  // before anything that may open a box
 
       SyncSaverState(true);
-      if (g_startupState->DisableOnStart) SetSaverActive(0);
+      if (g_startupState->DisableOnStart && !ReadSaverPolicy().ForcesOn()) SetSaverActive(0);
 
       Options loaded;
       loaded.Load(NapkeyIni(), GetPlatformLevel());
@@ -138,7 +139,8 @@ void UserXface::LayoutBar() {
 // A saver turned on by any means (the Properties dialog too) ends a timed off.
 void UserXface::RefreshSaverState() {
   if (CurrentSaverState().active) timedOff.Cancel(g_mainWindow);
-  if (options) icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0, timedOff.Until());
+  if (options)
+    icons.Update(g_mainWindow, *options, CurrentSaverState().active != 0, timedOff.Until(), ReadSaverPolicy().ForcesOn());
   const bool active = CurrentSaverState().active != 0;
   bar.ShowSaverState(active, timedOff.Until());
   display.Set(!active && options && options->TaskbarIcon.KeepDisplayOn);

@@ -82,6 +82,7 @@
 #define IDC_PROPS_ENABLED 1104
 #define IDC_PROPS_DELAY_SPIN 1105
 #define IDC_PROPS_APPLY 1106
+#define IDC_PROPS_POLICY_NOTE 1107
 #define IDC_PROPS_16BIT_NOTE 1209
 
 // Screen Saver Information dialog.

@@ -55,6 +55,10 @@ BOOL RegistryKey::SetValue(const char* valueName, long number, BOOL asText) {
          ERROR_SUCCESS;
 }
 
+BOOL RegistryKey::HasValue(const char* valueName) const {
+  return openState != OpenNothing && RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 BOOL RegistryKey::QueryValue(const char* valueName, long* number) {
   if (openState == OpenNothing || !number) return FALSE;
   DWORD type = 0;

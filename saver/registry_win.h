@@ -19,6 +19,7 @@ class RegistryKey {
 
   BOOL SetValue(const char* valueName, long number, BOOL asText);
   BOOL QueryValue(const char* valueName, long* number);
+  BOOL HasValue(const char* valueName) const;
   int OpenState() const { return openState; }
 
  private:

@@ -23,10 +23,11 @@ unsigned TimedOffWaitMs(unsigned long long now, unsigned long long end) {
   return ms > 0x7FFFFFFFull ? 0x7FFFFFFFu : static_cast<unsigned>(ms);
 }
 
-void SaverStateTip(bool active, const char* until, char* out, size_t size) {
+void SaverStateTip(bool active, const char* until, bool byPolicy, char* out, size_t size) {
   TextBuilder tip(out, size);
   tip.Append(active ? "Screen saver is enabled" : "Screen saver is disabled");
   if (!active && until && *until) tip.Append(" until ").Append(until);
+  if (active && byPolicy) tip.Append(" (set by a system policy)");
 }
 
 void ToggleButtonText(bool active, const char* until, char* out, size_t size) {

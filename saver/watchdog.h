@@ -23,8 +23,8 @@ unsigned TimedOffWaitMs(unsigned long long now, unsigned long long end);
 constexpr unsigned long long kTicksPerSecond = 10000000ull;
 
 // The icon's tip and the toggle button's text; `until` is the end of a timed
-// off in the user's time format, or empty.
-void SaverStateTip(bool active, const char* until, char* out, size_t size);
+// off in the user's time format, or empty; `byPolicy` when a policy keeps it on.
+void SaverStateTip(bool active, const char* until, bool byPolicy, char* out, size_t size);
 void ToggleButtonText(bool active, const char* until, char* out, size_t size);
 
 #endif

@@ -9,6 +9,7 @@
 #include "base/process_win.h"
 #include "res/resource.h"
 #include "saver/launch_win.h"
+#include "saver/policy_win.h"
 #include "saver/saverstate_win.h"
 #include "saverdlg/catalogue_win.h"
 #include "saverdlg/infodlg_win.h"
@@ -32,6 +33,7 @@ struct PropsState {
   bool livePreview = false;
   MiscSettings misc;
   MiniPreview* preview = nullptr;
+  SaverPolicy policy;
 };
 
 PropsState* StateOf(HWND dialog) { return reinterpret_cast<PropsState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
@@ -71,6 +73,32 @@ void FillList(HWND dialog, PropsState* state) {
                      state->current->displayName ? state->current->displayName : "", state->current->sequence);
 }
 
+// What a policy fixes cannot be changed here; a note says why, on a line of
+// its own where the buttons were, and they and the dialog move down for it.
+void ShowPolicy(HWND dialog, const SaverPolicy& policy) {
+  const struct { int id; bool fixed; } kFixed[] = {
+      {IDC_PROPS_LIST, policy.saver},       {IDC_PROPS_ENABLED, policy.active >= 0}, {IDC_PROPS_DELAY_LABEL, policy.timeout},
+      {IDC_PROPS_DELAY, policy.timeout},    {IDC_PROPS_DELAY_SPIN, policy.timeout}};
+  for (const auto& control : kFixed)
+    if (control.fixed) EnableWindow(GetDlgItem(dialog, control.id), FALSE);
+  if (!policy.Any()) return;
+  RECT line = {0, 0, 0, 14};
+  MapDialogRect(dialog, &line);
+  for (int id : {IDOK, IDCANCEL, IDC_PROPS_APPLY, IDC_PROPS_HELP}) {
+    const HWND button = GetDlgItem(dialog, id);
+    RECT place;
+    GetWindowRect(button, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(button, nullptr, place.left, place.top + line.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT frame;
+  GetWindowRect(dialog, &frame);
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + line.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetDlgItemTextA(dialog, IDC_PROPS_POLICY_NOTE, kPolicyNote);
+  ShowWindow(GetDlgItem(dialog, IDC_PROPS_POLICY_NOTE), SW_SHOW);
+}
+
 void OnInit(HWND dialog) {
   PropsState* state = new PropsState;
   if (state) state->catalogue = new SaverCatalogue;
@@ -80,6 +108,7 @@ void OnInit(HWND dialog) {
     return;
   }
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+  state->policy = ReadSaverPolicy();
   state->storedPassword = GetSaverPassword();
   FillList(dialog, state);
   state->misc.Load();
@@ -95,6 +124,7 @@ void OnInit(HWND dialog) {
   CheckDlgButton(dialog, IDC_PROPS_NO_PREVIEW_PASSWORD,
                  state->misc.disablePreviewPassword ? BST_CHECKED : BST_UNCHECKED);
   UpdatePasswordControls(dialog, state->current);
+  ShowPolicy(dialog, state->policy);
   PlaceDialog(dialog);
   PostMessageA(dialog, kWmShowPreview, 0, 0);
 }
@@ -226,7 +256,8 @@ void UpdatePasswordControls(HWND dialog, const SaverEntry* entry) {
                                                                                   : Saver32,
                                                         IsNt(), Ticked(dialog, IDC_PROPS_PASSWORD));
   ShowWindow(GetDlgItem(dialog, IDC_PROPS_16BIT_NOTE), controls.sixteenBitNote ? SW_SHOW : SW_HIDE);
-  EnableWindow(GetDlgItem(dialog, IDC_PROPS_PASSWORD), controls.passwordProtected);
+  const PropsState* state = StateOf(dialog);
+  EnableWindow(GetDlgItem(dialog, IDC_PROPS_PASSWORD), controls.passwordProtected && !(state && state->policy.secure));
   EnableWindow(GetDlgItem(dialog, IDC_PROPS_NO_PREVIEW_PASSWORD), controls.disableDuringPreview);
   EnableWindow(GetDlgItem(dialog, IDC_PROPS_CHANGE_PASSWORD), controls.changePassword);
 }

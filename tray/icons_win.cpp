@@ -104,10 +104,11 @@ DWORD WINAPI DelayedSendThread(void* param) {
   return sent;
 }
 
-void TaskbarIcons::Update(HWND mainWindow, const Options& options, bool saverActive, const char* offUntil) {
+void TaskbarIcons::Update(HWND mainWindow, const Options& options, bool saverActive, const char* offUntil,
+                          bool byPolicy) {
   window = mainWindow;
   char tip[64];
-  SaverStateTip(saverActive, offUntil, tip, sizeof tip);
+  SaverStateTip(saverActive, offUntil, byPolicy, tip, sizeof tip);
   SyncIcon(window, kSaverIconId, WM_NAPKEY_SAVER_ICON, options.TaskbarIcon.Show, &saverShown,
            saverActive ? IDI_SAVER_ENABLED : IDI_SAVER_DISABLED, tip);
   FastExitIconTip(options.FastExitTaskbarIcon.ExitOnSingleClick != 0, options.FastExit.FastExitOpt, tip, sizeof tip);

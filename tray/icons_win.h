@@ -18,7 +18,7 @@ class TaskbarIcons {
 
   // Adds, changes or removes each icon of the main window to match the options
   // and the saver's state (`offUntil`: the end of a timed off, or empty).
-  void Update(HWND mainWindow, const Options& options, bool saverActive, const char* offUntil);
+  void Update(HWND mainWindow, const Options& options, bool saverActive, const char* offUntil, bool byPolicy);
   // The shell's taskbar was made again, without them.
   void Forget() { saverShown = fastExitShown = FALSE; }
   void OnSaverIconNotify(HWND window, WPARAM id, LPARAM mouseMessage, const Options& options) const;

@@ -11,6 +11,10 @@ const char kNone[] = "Are you sure you want to select \"(None)\" as your screen 
 const Step kOpenChoice = {kOpen, IDM_WINDOWS_EXIT, 0, kChoice};
 const Step kToggle = {kSend, WM_NAPKEY_TOGGLE_SAVER};
 const Step kCustomize = {kOpen, IDM_CUSTOMIZE, 0, "Customize Drowsel/Plus"};
+#define POLICY "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop\\"
+const char kPolicyOn[] = "The screen saver is set by a system policy and cannot be turned off here.";
+const Step kOpenProperties = {kOpen, IDM_SAVER_PROPERTIES, 0, "Screen Saver Properties"};
+const Step kPolicyNote = {kShows, IDC_PROPS_POLICY_NOTE, 0, "Some settings are managed by your system administrator."};
 #define DISPLAY(on) "SetThreadExecutionState 0x8000000" #on "\n"  // 2: kept on, 0: let go
 
 class SaverAndFastExit : public ScenarioTest {};
@@ -67,6 +71,18 @@ TEST_F(SaverAndFastExit, Scenarios) {
        {kToggle, {kExitAsked, 0, 0, DISPLAY(2)}, kCustomize, {kChecked, IDC_TI_KEEP_DISPLAY, 1},
         {kClick, IDC_TI_KEEP_DISPLAY}, {kClick, IDOK}, {kClosed}, {kExitAsked, 0, 0, DISPLAY(2) DISPLAY(0)},
         {kExitIni, 0, 0, "TaskbarIcon/KeepDisplayOn"}}},
+      {"a policy keeps the saver on: every off says so, the command line ends with 1", "win95 nt40 win10", nullptr,
+       kWithSaver,
+       {{kSetValue, 0, 0, POLICY "ScreenSaveActive", 0, "1"}, {kPost, WM_NAPKEY_TOGGLE_SAVER}, {kBox, 0, 0, kPolicyOn},
+        {kSaverFlag, 0, 1}, {kTrayIcon, 22766, 1, "Screen saver is enabled (set by a system policy)"},
+        {kCommand, IDM_OFF_15}, {kBox, 0, 0, kPolicyOn}, {kRun, 0, 1, "off"}, {kRun, 0, 1, "off 30"}, kOpenProperties,
+        {kEnabled, IDC_PROPS_ENABLED, 0}, {kEnabled, IDC_PROPS_LIST, 1}, kPolicyNote, {kAnswer, IDCANCEL}, {kExit},
+        {kRun, 0, 1, "off 30"}, {kSaverFlag, 0, 1}}},
+      {"the other policies grey what they fix; the toggle works", "win95 win10", nullptr, kWithSaver,
+       {{kSetValue, 0, 0, POLICY "ScreenSaveTimeOut", 0, "600"}, {kSetValue, 0, 0, POLICY "ScreenSaverIsSecure", 0, "1"},
+        {kSetValue, 0, 0, POLICY "SCRNSAVE.EXE", 0, "x.scr"}, kOpenProperties, {kEnabled, IDC_PROPS_LIST, 0},
+        {kEnabled, IDC_PROPS_DELAY, 0}, {kEnabled, IDC_PROPS_PASSWORD, 0}, {kEnabled, IDC_PROPS_ENABLED, 1}, kPolicyNote,
+        {kAnswer, IDCANCEL}, kToggle, {kSaverFlag, 0, 0}}},
   });
 }
 

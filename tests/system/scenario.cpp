@@ -160,7 +160,7 @@ void ScenarioTest::Do(const Step& step) {
     case kFlagElsewhere: AnotherProgramSetsSaverFlag(step.value != 0); break;
     case kRun: {
       bool help = true;
-      EXPECT_EQ(0u, RunCommand(step.text, &help)) << step.text;
+      EXPECT_EQ(static_cast<DWORD>(step.value), RunCommand(step.text, &help)) << step.text;
       EXPECT_FALSE(help) << step.text;
       break;
     }

@@ -31,7 +31,7 @@ enum Op {  // acting and waiting first
   kOpen,        // the menu command `id`, and its dialog captioned `text` comes up; later steps act on it
   kSelectSaver, // system.ini's saver becomes `text` and the program hears of a settings change
   kFlagElsewhere, // another program sets the saver flag to `value` and announces it
-  kRun,         // napkey.exe `text` runs to its end with 0, showing no help box
+  kRun,         // napkey.exe `text` runs to its end with exit code `value`, showing no window
   kRestart,     // exit (unless ended), then start again from the state left, with the command line `text`
   kExit,        // the program is closed from its menu, ends with 0 and leaves no help viewer open
   kEscape,      // Esc is posted to the dialog, which closes

@@ -63,10 +63,12 @@ TEST(TimedOff, WaitRoundsUpEndsAtTheEndAndTheTextsSayUntilWhen) {
   EXPECT_EQ(86400u, TimedOffSeconds(1439, 60));
   EXPECT_EQ(0u, TimedOffSeconds(1440, 1) + TimedOffSeconds(0, -1)) << "over a day, or negative";
   char text[64];
-  SaverStateTip(false, "14:30", text, sizeof text);
+  SaverStateTip(false, "14:30", true, text, sizeof text);
   EXPECT_STREQ("Screen saver is disabled until 14:30", text);
-  SaverStateTip(true, "14:30", text, sizeof text);
+  SaverStateTip(true, "14:30", false, text, sizeof text);
   EXPECT_STREQ("Screen saver is enabled", text);
+  SaverStateTip(true, "", true, text, sizeof text);
+  EXPECT_STREQ("Screen saver is enabled (set by a system policy)", text);
   ToggleButtonText(false, "2:30 PM", text, sizeof text);
   EXPECT_STREQ("Enable screen saver (off until 2:30 PM)", text);
   ToggleButtonText(false, "", text, sizeof text);
