@@ -112,6 +112,7 @@
 #define IDC_TI_SAVER_ICON 1213
 #define IDC_TI_FAST_EXIT_ICON 1214
 #define IDC_TI_KEEP_DISPLAY 1215
+#define IDC_TI_START_WITH_WINDOWS 1216
 
 // Customize sheet: Fast Exit page (1500..1505: choices, shutdown, reboot,
 // log off, restart Windows 95, exit to DOS).

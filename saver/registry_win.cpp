@@ -1,6 +1,7 @@
 #include "saver/registry_win.h"
 
 #include <cstring>
+#include <utility>
 
 #include "base/platform_win.h"
 #include "base/textbuf.h"
@@ -84,6 +85,35 @@ BOOL RegistryKey::QueryValue(const char* valueName, long* number) {
                                    &textSize) == ERROR_SUCCESS;
   if (ok) *number = ParseRegistryNumber(text.get(), textSize < room ? textSize : room);
   return ok;
+}
+
+StoredValue RegistryKey::QueryStored(const char* valueName) {
+  StoredValue value;
+  DWORD size = 0;
+  if (openState == OpenNothing ||
+      RegQueryValueExA(key.Get(), valueName, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
+    return value;
+  // A zero past the bytes: text stored without its own still reads terminated.
+  std::unique_ptr<char[]> bytes(new char[size + 1]);
+  if (!bytes) return value;
+  std::memset(bytes.get(), 0, size + 1);
+  if (RegQueryValueExA(key.Get(), valueName, nullptr, &value.type, reinterpret_cast<BYTE*>(bytes.get()), &size) !=
+      ERROR_SUCCESS)
+    return value;
+  value.size = size;
+  value.bytes = std::move(bytes);
+  return value;
+}
+
+BOOL RegistryKey::SetStored(const char* valueName, DWORD type, const char* bytes, DWORD size) {
+  return openState == OpenReadWrite &&
+         RegSetValueExA(key.Get(), valueName, 0, type, reinterpret_cast<const BYTE*>(bytes), size) == ERROR_SUCCESS;
+}
+
+BOOL RegistryKey::DeleteValue(const char* valueName) {
+  if (openState != OpenReadWrite) return FALSE;
+  const LONG result = RegDeleteValueA(key.Get(), valueName);
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
 BOOL DesktopKey::SetPasswordFlag(long flag) {

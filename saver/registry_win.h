@@ -12,6 +12,14 @@
 enum RegistryRoot { RootLocalMachine = 0, RootCurrentUser = 1, RootUsers = 2, RootClassesRoot = 3 };
 enum KeyOpenMode { OpenNothing = 0, OpenRead = 1, OpenReadWrite = 2 };
 
+// A value as stored, its bytes followed by a zero so that text reads
+// terminated; no bytes when it is absent or could not be read.
+struct StoredValue {
+  DWORD type = REG_NONE;
+  DWORD size = 0;
+  std::unique_ptr<char[]> bytes;
+};
+
 class RegistryKey {
  public:
   // Mode 2 falls back to read-only access when the key cannot be written.
@@ -20,6 +28,10 @@ class RegistryKey {
   BOOL SetValue(const char* valueName, long number, BOOL asText);
   BOOL QueryValue(const char* valueName, long* number);
   BOOL HasValue(const char* valueName) const;
+  StoredValue QueryStored(const char* valueName);
+  BOOL SetStored(const char* valueName, DWORD type, const char* bytes, DWORD size);
+  // TRUE when the value is gone, also when it was never there.
+  BOOL DeleteValue(const char* valueName);
   int OpenState() const { return openState; }
 
  private:

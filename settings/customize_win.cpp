@@ -15,6 +15,8 @@
 #include "buttonbar/face_win.h"
 #include "base/childwindows_win.h"
 #include "res/resource.h"
+#include "settings/autostart.h"
+#include "settings/autostart_win.h"
 #include "settings/pages.h"
 
 namespace {
@@ -29,6 +31,7 @@ struct Sheet {
   Options* live = nullptr;
   Options working;
   HandOverState handOver;
+  RunValue run;  // not in the options: the system's own list says whether the program starts with Windows
   HWND window = nullptr;  // null until the first page shows
   HWND owner = nullptr;
   int32_t page = 0;        // the page shown, and the one handed over last
@@ -102,6 +105,7 @@ void InitTaskbarIcons(HWND page, Options& working) {
         LoadImageA(g_instance, MAKEINTRESOURCEA(kIcons[i].resource), IMAGE_ICON, side, height, 0)));
     if (icon.Ok()) SendDlgItemMessageA(page, kIcons[i].control, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
   }
+  Check(page, IDC_TI_START_WITH_WINDOWS, SheetOf(page)->run.Found());
   EnableWindow(GetDlgItem(page, IDC_TI_KEEP_DISPLAY), HasDisplayRequests());
   if (!HasNewShell()) {  // no notification area: only the note stays readable
     DisableChildWindows(page);
@@ -251,7 +255,7 @@ void NoteChange(Sheet* sheet, HWND page) {
   if (sheet->window) SendMessageA(sheet->window, PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
 
-BOOL OnApply(Sheet* sheet, HWND page) {
+BOOL OnApply(Sheet* sheet, PageIndex index, HWND page) {
   switch (HandOver(sheet->working, sheet->live, &sheet->handOver)) {
     case kHandOverRefused:
       Tell(page, kShowsNothing);
@@ -262,6 +266,12 @@ BOOL OnApply(Sheet* sheet, HWND page) {
       if (sheet->owner) SendMessageA(sheet->owner, WM_NAPKEY_APPLY_OPTIONS, 0, reinterpret_cast<LPARAM>(sheet->live));
       break;
     case kAlreadyHandedOver: break;
+  }
+  // The sheet stays open, turned to the box whose change did not take.
+  if (index == kTaskbarIconsPage && !sheet->run.Apply(Checked(page, IDC_TI_START_WITH_WINDOWS))) {
+    Tell(page, kRunNotChanged);
+    SetResult(page, PSNRET_INVALID);
+    return TRUE;
   }
   SetResult(page, PSNRET_NOERROR);
   if (sheet->window) SendMessageA(sheet->window, PSM_CANCELTOCLOSE, 0, 0);
@@ -293,7 +303,7 @@ BOOL CustomizePageCommon(Sheet* sheet, PageIndex index, HWND page, UINT message,
       SetResult(page, 0);
       return TRUE;
     case PSN_KILLACTIVE: SetResult(page, FALSE); return TRUE;
-    case PSN_APPLY: return OnApply(sheet, page);
+    case PSN_APPLY: return OnApply(sheet, index, page);
     case PSN_RESET:
       sheet->handOver.accepted = false;
       SetResult(page, 0);
@@ -395,5 +405,6 @@ bool RunCustomizeSheet(HWND owner, Options* live, int32_t* startPage) {
                 "PropertySheet", 0);
   // The next opening shows the page last handed over with the options.
   if (sheet.handOver.accepted) *startPage = sheet.handedPage;
+  else if (!sheet.run.Restore()) Tell(owner, kRunNotChanged);
   return sheet.handOver.accepted;
 }

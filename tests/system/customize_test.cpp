@@ -9,6 +9,7 @@ using namespace driver;
 
 const char kSheet[] = "Customize Drowsel/Plus";
 constexpr int kApplyButton = 0x3021;  // the sheet's Apply button
+const char kThisExe[] = "\"*napkey.exe\"";  // the Run value naming the exe under test
 
 class CustomizeSheet : public ScenarioTest {};
 
@@ -68,7 +69,17 @@ TEST_F(CustomizeSheet, Scenarios) {
         {kChecked, IDC_FE_FIRST + 4, 1}, {kEnabled, IDC_FE_FIRST + 3, 1}})},
       {"before Windows 4.0: the bar page first, always shown; no taskbar icons", "win31", nullptr, 0,
        Sheet({{kOnPage, 0, 1}, {kChecked, IDC_BB_SHOW, 1}, {kEnabled, IDC_BB_SHOW, 0}, {kPage, 0, 0},
-        {kEnabled, IDC_TI_SHOW, 0}, {kEnabled, IDC_TI_EXIT_SINGLE, 0}, {kEnabled, IDC_TI_NOTE, 1}})},
+        {kEnabled, IDC_TI_SHOW, 0}, {kEnabled, IDC_TI_EXIT_SINGLE, 0}, {kEnabled, IDC_TI_START_WITH_WINDOWS, 0},
+        {kEnabled, IDC_TI_NOTE, 1}})},
+      {"starting with Windows: OK and Apply make the Run value follow the box, Cancel after Apply puts it back",
+       "win95 nt40 win10", nullptr, 0,
+       {{kSetValue, 0, 0, kRunValue, 0, "\"C:\\old\\drowsel.exe\""}, kReopen, {kChecked, IDC_TI_START_WITH_WINDOWS, 1},
+        {kClick, IDOK}, {kClosed}, {kValue, 0, 0, kRunValue, 0, kThisExe}, kReopen,
+        {kClick, IDC_TI_START_WITH_WINDOWS}, {kClick, kApplyButton}, {kValue, 0, 0, kRunValue}, {kCloseBox}, {kClosed},
+        {kValue, 0, 0, kRunValue, 0, kThisExe}, kReopen, {kClick, IDC_TI_START_WITH_WINDOWS}, {kClick, IDOK},
+        {kClosed}, {kValue, 0, 0, kRunValue}, kReopen, {kChecked, IDC_TI_START_WITH_WINDOWS, 0},
+        {kClick, IDC_TI_START_WITH_WINDOWS}, {kClick, kApplyButton}, {kValue, 0, 0, kRunValue, 0, kThisExe},
+        {kCloseBox}, {kClosed}, {kValue, 0, 0, kRunValue}}},
       {"every label shows its whole text", "win95 win10", nullptr, 0,
        Sheet({{kLabelsFit}, {kPage, 0, 1}, {kLabelsFit}, {kPage, 0, 2}, {kLabelsFit}, {kPage, 0, 3}, {kLabelsFit}})},
   });

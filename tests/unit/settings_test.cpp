@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/autostart.h"
 #include "settings/options.h"
 #include "settings/pages.h"
 
@@ -98,6 +99,20 @@ TEST(Pages, EachFastExitButtonReadsAsAnActionOfItsOwnThatChecksItAgain) {
     EXPECT_EQ(button, FastExitButtonOf(FastExitOptFromButtons(checked)));
   }
   EXPECT_EQ((std::set<int32_t>{0, 1, 2, 3, 4, 5}), actions);
+}
+
+// The system tests see only a quoted path that fits, and values from the sheet or in another folder.
+TEST(RunValue, TheQuotedPathFitsOrNothingAndAnyCaseOfThePathIsThisExe) {
+  char out[11] = "x";
+  EXPECT_FALSE(ComposeRunCommand("C:\\ab.exe", out, sizeof out));
+  EXPECT_STREQ("", out);
+  EXPECT_TRUE(ComposeRunCommand("C:\\a.exe", out, sizeof out));
+  EXPECT_STREQ("\"C:\\a.exe\"", out);
+  struct { bool ticked; const char* stored; RunChange change; } const cases[] = {
+      {true, "\"c:\\A.EXE\"", kRunKept}, {true, "C:\\a.exe", kRunKept}, {true, "\"", kRunWritten},
+      {true, "\"C:\\a.exe\" on", kRunWritten}, {true, "", kRunWritten}, {false, nullptr, kRunKept}};
+  for (const auto& c : cases)
+    EXPECT_EQ(c.change, RunChangeFor(c.ticked, c.stored, "C:\\a.exe")) << (c.stored ? c.stored : "absent");
 }
 
 }  // namespace
