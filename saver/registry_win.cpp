@@ -61,30 +61,19 @@ BOOL RegistryKey::HasValue(const char* valueName) const {
 }
 
 BOOL RegistryKey::QueryValue(const char* valueName, long* number) {
-  if (openState == OpenNothing || !number) return FALSE;
-  DWORD type = 0;
-  BYTE small[4];
-  DWORD size = sizeof small;
-  const LONG result = RegQueryValueExA(key.Get(), valueName, nullptr, &type, small, &size);
-  if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) return FALSE;
-  if (type == REG_DWORD) {
-    if (result != ERROR_SUCCESS || size != sizeof(DWORD)) return FALSE;
-    DWORD value;
-    std::memcpy(&value, small, sizeof value);
-    *number = static_cast<long>(static_cast<LONG>(value));
+  if (!number) return FALSE;
+  const StoredValue value = QueryStored(valueName);
+  if (!value.bytes) return FALSE;
+  if (value.type == REG_DWORD) {
+    if (value.size != sizeof(DWORD)) return FALSE;
+    DWORD stored;
+    std::memcpy(&stored, value.bytes.get(), sizeof stored);
+    *number = static_cast<long>(static_cast<LONG>(stored));
     return TRUE;
   }
-  if (type != REG_SZ) return FALSE;
-  // Read again with room to spare: a stored string need not be terminated.
-  const DWORD room = size + 5;
-  const std::unique_ptr<char[]> text(new char[room]);
-  if (!text) return FALSE;
-  std::memset(text.get(), 0, room);
-  DWORD textSize = room;
-  const BOOL ok = RegQueryValueExA(key.Get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(text.get()),
-                                   &textSize) == ERROR_SUCCESS;
-  if (ok) *number = ParseRegistryNumber(text.get(), textSize < room ? textSize : room);
-  return ok;
+  if (value.type != REG_SZ) return FALSE;
+  *number = ParseRegistryNumber(value.bytes.get(), value.size);
+  return TRUE;
 }
 
 StoredValue RegistryKey::QueryStored(const char* valueName) {
