@@ -4,15 +4,16 @@
 
 #include <cstring>
 
+#include "base/syslib_win.h"
+
 void TellConsole(const char* line) {
   HANDLE out = GetStdHandle(STD_ERROR_HANDLE);
   bool attached = false;
   if (!out || out == INVALID_HANDLE_VALUE) {
     // Since Windows XP a program of the windows subsystem may borrow its parent's console.
     using Attach = BOOL(WINAPI*)(DWORD);
-    const Attach attach = reinterpret_cast<Attach>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "AttachConsole")));
-    if (!attach || !attach(static_cast<DWORD>(-1))) return;  // ATTACH_PARENT_PROCESS
+    static Attach attach = nullptr;
+    if (!SystemFunction("kernel32.dll", "AttachConsole", &attach) || !attach(static_cast<DWORD>(-1))) return;  // ATTACH_PARENT_PROCESS
     attached = true;
     out = CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   }
