@@ -217,10 +217,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 1;
     case WM_DISPLAYCHANGE:
       // A smaller screen must not leave the bar where it no longer shows.
-      if ((app = Existing())) app->bar.QueryFreeArea();
+      if ((app = Existing()) && app->options) app->bar.FollowMonitor(app->options->Position);
       OnSettingChange();
       return 0;
     case WM_WININICHANGE:
+      // The taskbar moved or grew: the bar's monitor has another work area.
+      if (wParam == SPI_SETWORKAREA && (app = Existing()) && app->options) app->bar.FollowMonitor(app->options->Position);
       OnSettingChange();
       return 0;
     case WM_DRAWITEM:

@@ -11,6 +11,12 @@ long CentreAxis(long size, long refLow, long refHigh, long workLow, long workHig
 
 }  // namespace
 
+Rect32 Overlap(const Rect32& a, const Rect32& b) {
+  const Rect32 both = {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                       a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+  return both.left < both.right && both.top < both.bottom ? both : b;
+}
+
 Point32 PlaceDialogRect(long width, long height, const Rect32& reference, const Rect32& work) {
   Point32 at;
   at.y = CentreAxis(height, reference.top, reference.bottom, work.top, work.bottom);

@@ -7,9 +7,10 @@
 constexpr int kNewShellLevel = 4;
 constexpr bool HasNewShell(int platformLevel) { return platformLevel >= kNewShellLevel; }
 
-// Windows 98 and Windows 2000 brought the request that keeps the display on;
-// Windows 95 and NT 4.0 go on without it, whatever a compatibility layer exports.
-constexpr bool HasDisplayRequests(bool nt, int major, int minor) {
+// Windows 98 and Windows 2000 brought the request that keeps the display on
+// and the functions that tell monitors apart; Windows 95 and NT 4.0 go on
+// without them, whatever a compatibility layer exports.
+constexpr bool IsWindows98Or2000(bool nt, int major, int minor) {
   return nt ? major >= 5 : major > 4 || (major == 4 && minor >= 10);
 }
 

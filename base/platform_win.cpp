@@ -1,14 +1,12 @@
 #include "base/platform_win.h"
 
-#include "base/placement.h"
+#include "base/monitor_win.h"
 
 namespace {
 
 int g_platformKind = PlatformUnknown;
 int g_majorVersion = 0;
 int g_minorVersion = 0;
-
-Rect32 ToRect32(const RECT& r) { return Rect32{r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -35,22 +33,32 @@ int GetPlatformLevel() {
   return g_majorVersion;
 }
 
+// Without a visible owner (a command from a taskbar icon or a hot key with
+// the bar hidden) the dialog opens in the middle of the monitor the pointer
+// is on, where the user is looking.
 void PlaceDialog(HWND dialog) {
-  HWND reference = GetWindow(dialog, GW_OWNER);
-  if (!reference || !IsWindowVisible(reference)) reference = GetDesktopWindow();
-
-  RECT dialogRect, referenceRect, work;
+  HWND owner = GetWindow(dialog, GW_OWNER);
+  MonitorArea area;
+  RECT dialogRect, ownerRect;
+  Rect32 reference;
+  if (owner && IsWindowVisible(owner)) {
+    GetWindowRect(owner, &ownerRect);
+    reference = ToRect32(ownerRect);
+    area = MonitorOfWindow(owner);
+  } else {
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    area = MonitorAt(cursor);
+    reference = area.monitor;
+  }
   GetWindowRect(dialog, &dialogRect);
-  GetWindowRect(reference, &referenceRect);
-  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) GetWindowRect(GetDesktopWindow(), &work);
-
   const long width = dialogRect.right - dialogRect.left;
   const long height = dialogRect.bottom - dialogRect.top;
-  const Point32 at = PlaceDialogRect(width, height, ToRect32(referenceRect), ToRect32(work));
+  const Point32 at = PlaceDialogRect(width, height, reference, area.work);
   MoveWindow(dialog, at.x, at.y, width, height, FALSE);
   SetForegroundWindow(dialog);
 }
 
 bool HasNewShell() { return HasNewShell(GetPlatformLevel()); }
 
-bool HasDisplayRequests() { return HasDisplayRequests(GetPlatformKind() == PlatformNT, g_majorVersion, g_minorVersion); }
+bool IsWindows98Or2000() { return IsWindows98Or2000(GetPlatformKind() == PlatformNT, g_majorVersion, g_minorVersion); }

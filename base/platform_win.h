@@ -17,7 +17,8 @@ int GetPlatformKind();
 // The major version of Windows.
 int GetPlatformLevel();
 bool HasNewShell();
-bool HasDisplayRequests();
+// Or later: the display request and the monitor functions are there.
+bool IsWindows98Or2000();
 void PlaceDialog(HWND dialog);
 
 #endif

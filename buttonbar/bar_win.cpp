@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "base/messages.h"
+#include "base/monitor_win.h"
 #include "base/process_win.h"
 #include "base/shelllib_win.h"
 #include "buttonbar/bargeometry.h"
@@ -15,8 +16,6 @@
 #include "saver/watchdog.h"
 
 namespace {
-
-Rect32 ToRect32(const RECT& r) { return Rect32{r.left, r.top, r.right, r.bottom}; }
 
 
 HWND CreateBarButton(HWND parent, int id, const char* text) {
@@ -54,6 +53,7 @@ void ButtonBar::Create(HWND mainWindow, bool newShell) {
     data.uCallbackMessage = WM_NAPKEY_APPBAR;
     appBarRegistered = AppBarMessage(ABM_NEW, &data) != 0;
   }
+  monitor = PrimaryMonitor();
   QueryFreeArea();
 }
 
@@ -69,6 +69,7 @@ void ButtonBar::Layout(const Options& options) {
   const ButtonBarOptions& bar = options.ButtonBar;
   if (!bar.Show) {
     ShowWindow(window, SW_HIDE);
+    Reserve(kEdgeFloating, Rect32{});
     return;
   }
   const int size = ClampBelow(bar.ButtonSize, kButtonSizeCount, 0);
@@ -119,33 +120,58 @@ void ButtonBar::Layout(const Options& options) {
 
 void ButtonBar::Place(const Options& options) {
   if (!options.ButtonBar.Show || !window) return;
+  if (!(options.Position.Monitor() == followed)) FollowMonitor(options.Position);
+  const Point32 origin = {monitor.monitor.left, monitor.monitor.top};
   const Point32 at =
-      PlaceBarRect(ToRect32(freeArea), width, height, options.Position.X, options.Position.Y, options.Position.Edge);
+      PlaceBarRect(freeArea, origin, width, height, options.Position.X, options.Position.Y, options.Position.Edge);
   SetWindowPos(window, options.ButtonBar.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST, at.x, at.y, width, height,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  Reserve(options.Position.Edge, Rect32{at.x, at.y, at.x + width, at.y + height});
 }
 
-// The bar reserves no space of its own (no ABM_SETPOS): it only keeps out of
-// what the taskbar and other desktop toolbars reserve.
+// A docked bar asks the shell to keep maximised windows out of its band of
+// its monitor; the shell may answer with less, which is what it keeps, while
+// the bar stays where it was placed. Asked again only when the band changes.
+void ButtonBar::Reserve(int edge, const Rect32& bar) {
+  const Rect32 band = DockedStrip(monitor.monitor, bar, edge);
+  if (!appBarRegistered || (edge == stripEdge && (band == strip || edge == kEdgeFloating))) return;
+  static const UINT kShellEdges[] = {ABE_TOP, ABE_BOTTOM, ABE_LEFT, ABE_RIGHT};
+  APPBARDATA data = AppBarData(window);
+  data.uEdge = edge >= 0 && edge < kEdgeFloating ? kShellEdges[edge] : ABE_TOP;
+  data.rc = RECT{band.left, band.top, band.right, band.bottom};
+  AppBarMessage(ABM_SETPOS, &data);
+  strip = band;
+  stripEdge = edge;
+}
+
+// The monitor the bar was put on, or the primary one while that monitor is
+// not there; the remembered one stays, so the bar goes back to it when it
+// returns, unless the user has put the bar somewhere since.
+void ButtonBar::FollowMonitor(const PositionOptions& position) {
+  followed = position.Monitor();
+  if (!FindMonitor(followed, &monitor)) monitor = PrimaryMonitor();
+  QueryFreeArea();
+}
+
+// Where the bar may go on its monitor: out of what the taskbar and other
+// desktop toolbars reserve there, and in its work area.
 void ButtonBar::QueryFreeArea() {
-  freeArea.left = 0;
-  freeArea.top = 0;
-  freeArea.right = GetSystemMetrics(SM_CXSCREEN);
-  freeArea.bottom = GetSystemMetrics(SM_CYSCREEN);
+  const Rect32& whole = monitor.monitor;
+  freeArea = monitor.work;
   if (!appBarRegistered) return;
   APPBARDATA data = AppBarData(window);
-  data.rc = freeArea;
+  data.rc = RECT{whole.left, whole.top, whole.right, whole.bottom};
   for (UINT edge : {ABE_TOP, ABE_BOTTOM, ABE_LEFT, ABE_RIGHT}) {
     data.uEdge = edge;
     AppBarMessage(ABM_QUERYPOS, &data);
   }
-  freeArea = data.rc;
+  freeArea = Overlap(ToRect32(data.rc), WorkWithOwnStrip(monitor.work, strip, stripEdge));
 }
 
 void ButtonBar::OnAppBarNotify(const Options& options, WPARAM code, LPARAM parameter) {
   switch (code) {
     case ABN_POSCHANGED:
-      QueryFreeArea();
+      FollowMonitor(options.Position);  // the work area may have changed too
       Place(options);
       break;
     case ABN_FULLSCREENAPP:
@@ -185,17 +211,25 @@ void ButtonBar::TrackDrag(Options& options, int phase) {
     case kDragMove: {
       if (dragState != kDragging) return;
       dragState = kDragStepping;  // moves caused by this step are not steps of their own
+      // The bar goes to the monitor under the pointer, and is remembered there.
+      const MonitorArea under = MonitorAt(cursor);
+      if (!(under.monitor == monitor.monitor)) {
+        monitor = under;
+        QueryFreeArea();
+      }
+      options.Position.SetMonitor(monitor.monitor);
+      followed = monitor.monitor;
       DragInput input;
       input.cursor = Point32{cursor.x, cursor.y};
       input.grab = Point32{grab.x, grab.y};
-      input.freeArea = ToRect32(freeArea);
+      input.freeArea = freeArea;
       input.barWidth = width;
       input.barHeight = height;
       input.edge = options.Position.Edge;
       input.orient = options.Position.Orient;
       input.keepOrientation = ctrl;
       const DragResult step = DragStep(input);
-      options.Position.SetXY(step.x, step.y);
+      options.Position.SetXY(step.x - monitor.monitor.left, step.y - monitor.monitor.top);
       if (step.edge == input.edge && step.orient == input.orient) {
         Place(options);
       } else {

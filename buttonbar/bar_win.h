@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "base/placement.h"
 #include "buttonbar/face_win.h"
 #include "buttonbar/tooltip_win.h"
 #include "settings/options.h"
@@ -26,7 +27,8 @@ class ButtonBar {
   // Sizes, orders and shows the buttons and places the bar (hides it when off).
   void Layout(const Options& options);
   void Place(const Options& options);
-  void QueryFreeArea();
+  // Finds the bar's monitor again, as after a display change.
+  void FollowMonitor(const PositionOptions& position);
   void SetZOrder(const Options& options, HWND insertAfter);
   void KeepOnTopAsSet(const Options& options);
   // Moves the bar with the pointer; docking may turn it, changing `options`' position.
@@ -41,6 +43,9 @@ class ButtonBar {
   Tooltip tooltip;
 
  private:
+  void QueryFreeArea();
+  void Reserve(int edge, const Rect32& bar);
+
   HWND window = nullptr;
   HWND toggleButton = nullptr;
   HWND startButton = nullptr;
@@ -53,7 +58,11 @@ class ButtonBar {
   int32_t width = 0;
   int32_t height = 0;
   bool appBarRegistered = false;
-  RECT freeArea = {0, 0, 0, 0};
+  MonitorArea monitor = {};  // where the bar is
+  Rect32 followed = {};      // the remembered monitor `monitor` was found for
+  Rect32 freeArea = {};      // of `monitor`, with what other desktop toolbars take
+  Rect32 strip = {};         // what the docked bar asked the shell to keep free
+  int stripEdge = kEdgeFloating;
   int32_t dragState = kDragIdle;
   POINT grab = {0, 0};  // the pointer's offset from the bar's corner while dragging
 };

@@ -58,7 +58,8 @@ long Clamp(long value, long low, long high) {
 
 }  // namespace
 
-Point32 PlaceBarRect(const Rect32& freeArea, long barWidth, long barHeight, long x, long y, int edge) {
+Point32 PlaceBarRect(const Rect32& freeArea, const Point32& origin, long barWidth, long barHeight, long x, long y,
+                     int edge) {
   long minX = freeArea.left, minY = freeArea.top;
   long maxX = freeArea.right - barWidth, maxY = freeArea.bottom - barHeight;
   if (edge == kEdgeFloating) {
@@ -67,8 +68,8 @@ Point32 PlaceBarRect(const Rect32& freeArea, long barWidth, long barHeight, long
     --maxX;
     --maxY;
   }
-  if (x < 0) x = maxX;
-  if (y < 0) y = maxY;
+  x = x < 0 ? maxX : origin.x + x;
+  y = y < 0 ? maxY : origin.y + y;
   x = Clamp(x, minX, maxX);
   y = Clamp(y, minY, maxY);
   switch (edge) {
@@ -79,6 +80,28 @@ Point32 PlaceBarRect(const Rect32& freeArea, long barWidth, long barHeight, long
     default: break;
   }
   return Point32{x, y};
+}
+
+Rect32 DockedStrip(const Rect32& monitor, const Rect32& bar, int edge) {
+  switch (edge) {
+    case kEdgeTop:
+    case kEdgeBottom: return Rect32{monitor.left, bar.top, monitor.right, bar.bottom};
+    case kEdgeLeft:
+    case kEdgeRight: return Rect32{bar.left, monitor.top, bar.right, monitor.bottom};
+    default: return Rect32{monitor.left, monitor.top, monitor.right, monitor.top};
+  }
+}
+
+Rect32 WorkWithOwnStrip(const Rect32& work, const Rect32& strip, int edge) {
+  Rect32 area = work;
+  switch (edge) {
+    case kEdgeTop: if (strip.top < area.top && strip.bottom >= area.top) area.top = strip.top; break;
+    case kEdgeBottom: if (strip.bottom > area.bottom && strip.top <= area.bottom) area.bottom = strip.bottom; break;
+    case kEdgeLeft: if (strip.left < area.left && strip.right >= area.left) area.left = strip.left; break;
+    case kEdgeRight: if (strip.right > area.right && strip.left <= area.right) area.right = strip.right; break;
+    default: break;
+  }
+  return area;
 }
 
 DragResult DragStep(const DragInput& in) {
@@ -124,6 +147,7 @@ Point32 TooltipPlace(const Rect32& target, const Rect32& screen, long textWidth,
   Point32 at;
   at.x = target.left;
   if (screen.right - textWidth - 2 < at.x) at.x = screen.right - textWidth - 2;
+  if (at.x < screen.left) at.x = screen.left;
   at.y = target.bottom + cursorHeight / 3;
   if (at.y + textHeight + 2 >= screen.bottom) at.y = target.top - textHeight - 5;
   return at;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/errortext.h"
+#include "base/monitor_win.h"
 #include "base/platform_win.h"
 #include "base/process_win.h"
 #include "base/report_win.h"
@@ -42,11 +43,9 @@ void PlaceTooltip(HWND window, HWND target, const char* shown) {
   else
     GetTextExtentPoint32A(dc, shown, length, &text);
   ReleaseDC(window, dc);
-  RECT screen, rect = {0, 0, 0, 0};
-  GetWindowRect(GetDesktopWindow(), &screen);
+  RECT rect = {0, 0, 0, 0};
   if (target) GetWindowRect(target, &rect);
-  const Point32 at = TooltipPlace(Rect32{rect.left, rect.top, rect.right, rect.bottom},
-                                  Rect32{screen.left, screen.top, screen.right, screen.bottom}, text.cx, text.cy,
+  const Point32 at = TooltipPlace(ToRect32(rect), MonitorOfRect(rect).monitor, text.cx, text.cy,
                                   GetSystemMetrics(SM_CYCURSOR));
   MoveWindow(window, at.x, at.y, text.cx + 2, text.cy + 2, FALSE);
 }

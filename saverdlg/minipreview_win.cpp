@@ -1,5 +1,6 @@
 #include "saverdlg/minipreview_win.h"
 
+#include "base/monitor_win.h"
 #include "base/report_win.h"
 #include "base/textbuf.h"
 #include "base/process_win.h"
@@ -70,15 +71,13 @@ MiniPreview::MiniPreview(HWND owner) {
                 "Unable to register preview window class", "RegisterClass", 0);
     return;
   }
-  RECT ownerRect = {}, work;
+  RECT ownerRect = {};
   GetWindowRect(owner, &ownerRect);
-  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) GetWindowRect(GetDesktopWindow(), &work);
-  const long width = frameExtraWidth + kClientWidth;
-  const Point32 at = MiniPreviewOrigin({ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
-                                       {work.left, work.top, work.right, work.bottom}, width);
+  const long width = frameExtraWidth + kClientWidth, height = frameExtraHeight + kClientHeight;
+  const Point32 at = MiniPreviewOrigin(ToRect32(ownerRect), MonitorOfWindow(owner).work, width, height);
   window = CreateWindowExA(0, kMiniPreviewClass, kIdleTitle,
                            WS_VISIBLE | WS_CLIPCHILDREN | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX, at.x, at.y,
-                           width, frameExtraHeight + kClientHeight, owner, nullptr, g_instance, this);
+                           width, height, owner, nullptr, g_instance, this);
   if (!window)
     ReportError(nullptr, ReportPrefix | ReportSupport | ReportDiagnostics, MB_ICONHAND,
                 "Unable to create preview window.", "CreateWindow", 0);

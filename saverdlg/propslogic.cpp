@@ -27,7 +27,12 @@ int SelectBySequence(const PrefixList& list, const char* name, int32_t sequence)
   return index;
 }
 
-Point32 MiniPreviewOrigin(const Rect32& owner, const Rect32& work, long previewWidth) {
+Point32 MiniPreviewOrigin(const Rect32& owner, const Rect32& work, long previewWidth, long previewHeight) {
   const bool right = work.right - owner.right > owner.left - work.left;
-  return {right ? owner.right : owner.left - previewWidth, owner.top};
+  Point32 at = {right ? owner.right : owner.left - previewWidth, owner.top};
+  if (at.x + previewWidth > work.right) at.x = work.right - previewWidth;
+  if (at.x < work.left) at.x = work.left;
+  if (at.y + previewHeight > work.bottom) at.y = work.bottom - previewHeight;
+  if (at.y < work.top) at.y = work.top;
+  return at;
 }

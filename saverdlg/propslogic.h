@@ -41,9 +41,9 @@ struct PrefixList {
 // search wraps round; the item selected last stays selected. Its index, or -1.
 int SelectBySequence(const PrefixList& list, const char* name, int32_t sequence);
 
-// Top-left corner of the mini preview (`previewWidth` wide with its frame):
-// beside the owner on the side with more room in the work area, level with
-// its top.
-Point32 MiniPreviewOrigin(const Rect32& owner, const Rect32& work, long previewWidth);
+// Top-left corner of the mini preview (its frame included): beside the owner
+// on the side with more room in the work area of the owner's monitor, level
+// with its top, and moved in as far as it takes to stay in that work area.
+Point32 MiniPreviewOrigin(const Rect32& owner, const Rect32& work, long previewWidth, long previewHeight);
 
 #endif

@@ -106,7 +106,7 @@ void InitTaskbarIcons(HWND page, Options& working) {
     if (icon.Ok()) SendDlgItemMessageA(page, kIcons[i].control, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
   }
   Check(page, IDC_TI_START_WITH_WINDOWS, SheetOf(page)->run.Found());
-  EnableWindow(GetDlgItem(page, IDC_TI_KEEP_DISPLAY), HasDisplayRequests());
+  EnableWindow(GetDlgItem(page, IDC_TI_KEEP_DISPLAY), IsWindows98Or2000());
   if (!HasNewShell()) {  // no notification area: only the note stays readable
     DisableChildWindows(page);
     EnableWindow(GetDlgItem(page, IDC_TI_NOTE), TRUE);

@@ -26,7 +26,9 @@ static_assert(kHotKeys.keys.size() == HotKeyOptions::kCount, "a key for each hot
 constexpr ProfileTable<PositionOptions> kPosition = {"Position", {
     {"X", &PositionOptions::X, -1}, {"Y", &PositionOptions::Y, -1},
     {"Edge", &PositionOptions::Edge, kEdgeBottom, kEdgeCount},
-    {"Orient", &PositionOptions::Orient, kOrientHorizontal, kOrientCount}}};
+    {"Orient", &PositionOptions::Orient, kOrientHorizontal, kOrientCount},
+    {"MonitorLeft", &PositionOptions::MonitorLeft, 0}, {"MonitorTop", &PositionOptions::MonitorTop, 0},
+    {"MonitorRight", &PositionOptions::MonitorRight, 0}, {"MonitorBottom", &PositionOptions::MonitorBottom, 0}}};
 
 const char* FastExitActionName(int32_t fastExitOpt) {
   switch (fastExitOpt) {
@@ -76,6 +78,13 @@ uint16_t HotKeyOptions::KeyAt(int index) const {
 void PositionOptions::SetXY(int32_t x, int32_t y) {
   X = x;
   Y = y;
+}
+
+void PositionOptions::SetMonitor(const Rect32& monitor) {
+  MonitorLeft = static_cast<int32_t>(monitor.left);
+  MonitorTop = static_cast<int32_t>(monitor.top);
+  MonitorRight = static_cast<int32_t>(monitor.right);
+  MonitorBottom = static_cast<int32_t>(monitor.bottom);
 }
 
 // --- Options -----------------------------------------------------------------

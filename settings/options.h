@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/placement.h"
 #include "settings/profile.h"
 
 // The Fast Exit actions: values of FastExitOpt, results of the choice dialog
@@ -89,12 +90,22 @@ struct HotKeyOptions {
   uint16_t KeyAt(int index) const;
 };
 
+// X and Y count from the top-left corner of the monitor the bar was last put
+// on, whose rectangle the Monitor keys keep; all four 0 (files from before
+// there were such keys) mean the primary monitor, where they count from the
+// screen's corner as they always did.
 struct PositionOptions {
   int32_t X = -1;
   int32_t Y = -1;
   int32_t Edge = kEdgeBottom;
   int32_t Orient = kOrientHorizontal;
+  int32_t MonitorLeft = 0;
+  int32_t MonitorTop = 0;
+  int32_t MonitorRight = 0;
+  int32_t MonitorBottom = 0;
   void SetXY(int32_t x, int32_t y);
+  Rect32 Monitor() const { return Rect32{MonitorLeft, MonitorTop, MonitorRight, MonitorBottom}; }
+  void SetMonitor(const Rect32& monitor);
 };
 
 class Options {

@@ -5,7 +5,7 @@ set -u
 
 need_pkgs=(g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32
            binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-           cmake make g++ clang wine wine64 fonts-wine xvfb xdotool imagemagick googletest)
+           cmake make g++ clang wine wine64 fonts-wine xvfb xserver-xephyr xdotool imagemagick googletest)
 
 missing=()
 for p in "${need_pkgs[@]}"; do

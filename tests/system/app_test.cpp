@@ -207,7 +207,8 @@ TEST_F(CommandLine, CopiesStartedTogetherLeaveOneInstance) {
         }
       }
       return ended == 9;
-    }, 60000)) << ended << " ended";
+    }, 60000)) << ended << " ended, " << harness::Windows(0, kMainWindowClass, true).size() << " bars, "
+               << harness::Windows(0, "#32770", true).size() << " dialogs, shown or not";
     EXPECT_EQ(1u, harness::Windows(0, kMainWindowClass, true).size());
   }
 }

@@ -261,6 +261,49 @@ TEST_F(ButtonBar, NoTooltipsWhenSwitchedOff) {
   EXPECT_TRUE(Exit());
 }
 
+// Two monitors side by side (system.monitors): the primary, 0,0-1024,768, and a shorter one, 1024,0-1824,600.
+class TwoMonitors : public ButtonBar {
+ protected:
+  std::string Mode() const override { return mode; }
+  std::string mode = "win10";  // Windows 95 and NT 4.0 know one screen
+};
+bool OnSecond(const RECT& r) { return r.left >= 1024 && r.right <= 1824 && r.top >= 0 && r.bottom <= 600; }
+const char kOnSecond[] = "MonitorLeft=1024\r\nMonitorTop=0\r\nMonitorRight=1824\r\nMonitorBottom=600\r\n";
+
+TEST_F(TwoMonitors, TheBarDocksAtEachEdgeOfItsMonitorAndItsDialogsOpenThere) {
+  if (GetSystemMetrics(SM_CMONITORS) < 2) GTEST_SKIP() << "needs two monitors (system.monitors)";
+  ASSERT_TRUE(Start((std::string(kFloatingBlock) + kOnSecond).c_str()));
+  EXPECT_EQ(1024 + 400, RectOf(main).left) << "counted from its monitor's corner";
+  // Where the pointer drops the bar's corner, and the side (left, top, right, bottom) it then lies on.
+  const struct { const char* label; POINT to; int side; long at; } kDrops[] = {
+      {"top", {1300, 0}, 1, 0}, {"bottom, above the primary's", {1300, 599}, 3, 600}, {"right", {1822, 300}, 2, 1824},
+      {"left, from the primary's right edge", {1023, 300}, 0, 1024}, {"floating", {1300, 300}, 0, 1300}};
+  for (const auto& d : kDrops) {
+    SCOPED_TRACE(d.label);
+    Drag(Background(), d.to);
+    const RECT bar = RectOf(main);
+    EXPECT_TRUE(OnSecond(bar) && (&bar.left)[d.side] == d.at) << bar.left << "," << bar.top;
+  }
+  const RECT floating = RectOf(main);
+  EXPECT_TRUE(Exit());
+  ASSERT_TRUE(Start(nullptr, kKeepState | kWithSaver));
+  EXPECT_TRUE(floating.left == RectOf(main).left && floating.top == RectOf(main).top) << "back where it was";
+  Click(Button(IDC_BAR_PROPERTIES));
+  HWND dialog = Dialog("Screen Saver Properties"), preview = nullptr;
+  ASSERT_TRUE(harness::WaitUntil([&] { return (preview = harness::FirstWindow(napkey.Pid(), "QRT_SSPreview")); }, 20000));
+  EXPECT_TRUE(OnSecond(RectOf(dialog)) && OnSecond(RectOf(preview)));
+  Answer(dialog, IDCANCEL);
+  EXPECT_TRUE(Exit());
+  // Where Windows tells no monitors apart, or the monitor is gone: on the primary, at the same edge.
+  for (const char* monitor : {kOnSecond, "MonitorLeft=1824\r\nMonitorRight=2624\r\nMonitorBottom=600\r\n"}) {
+    mode = monitor == kOnSecond ? "win95" : "win10";
+    ASSERT_TRUE(Start(("[Position]\r\nEdge=3\r\nOrient=0\r\nY=10\r\n" + std::string(monitor)).c_str()));
+    EXPECT_TRUE(RectOf(main).right == 1024 && RectOf(main).top == 10) << mode;
+    EXPECT_TRUE(Exit());
+    EXPECT_EQ(monitor == kOnSecond ? 1024 : 1824, IniInt("Position/MonitorLeft")) << "kept, for when it comes back";
+  }
+}
+
 }  // namespace
 
 namespace {

@@ -66,10 +66,7 @@ DWORD StartProcess(std::string commandLine, PROCESS_INFORMATION* info) {
 
 }  // namespace
 
-void SetPaths(const std::string& napkeyExe, const std::string& fixturesDir) {
-  g_napkeyExe = napkeyExe;
-  g_fixturesDir = fixturesDir;
-}
+void SetPaths(const std::string& exe, const std::string& fixtures) { g_napkeyExe = exe, g_fixturesDir = fixtures; }
 std::string FixturePath(const char* name) { return g_fixturesDir + "\\" + name; }
 std::string NapkeyPath() { return g_napkeyExe; }
 
@@ -191,10 +188,7 @@ void AnotherProgramSetsSaverFlag(bool active) {
 
 void Napkey::Release() {
   if (!process) return;
-  if (Running()) {
-    TerminateProcess(process, 1);
-    WaitForSingleObject(process, 20000);
-  }
+  if (Running() && TerminateProcess(process, 1)) WaitForSingleObject(process, 20000);
   CloseHandle(process);
   process = nullptr;
   pid = 0;

@@ -77,8 +77,8 @@ TEST(TimedOff, WaitRoundsUpEndsAtTheEndAndTheTextsSayUntilWhen) {
 
 // Windows 98 is 4.10 and Windows 2000 is NT 5.0; Windows 95 and NT 4.0 are without.
 TEST(DisplayRequests, FromWindows98AndWindows2000) {
-  EXPECT_TRUE(!HasDisplayRequests(false, 4, 0) && HasDisplayRequests(false, 4, 10) && !HasDisplayRequests(true, 4, 0));
-  EXPECT_TRUE(HasDisplayRequests(true, 5, 0));
+  EXPECT_TRUE(!IsWindows98Or2000(false, 4, 0) && IsWindows98Or2000(false, 4, 10) && !IsWindows98Or2000(true, 4, 0));
+  EXPECT_TRUE(IsWindows98Or2000(true, 5, 0));
 }
 
 TEST(TextBuilder, StopsAtCapacityStaysTerminatedAndWritesTheExtremeNumbers) {
