@@ -2,6 +2,7 @@
 #define _WIN32_WINNT 0x0600
 #include "driver.h"
 
+#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include "input.h"
@@ -32,16 +33,24 @@ void ForgetCached(const char* file) { WritePrivateProfileStringA(nullptr, nullpt
 
 void SetVersionMode(const char* mode) { SetUserValue("Software\\Wine\\AppDefaults\\napkey.exe\\Version", mode); }
 
+// Ends and closes the process. Killed, a program cannot give up its place among the desktop toolbars: the shell
+// is told, or under Wine the place stays taken.
+void Terminate(HANDLE process, DWORD pid) {
+  for (HWND bar : harness::Windows(pid, kMainWindowClass, true)) {
+    APPBARDATA data = {sizeof data, bar};
+    SHAppBarMessage(ABM_REMOVE, &data);
+  }
+  TerminateProcess(process, 1);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 20000)) << "napkey.exe did not end";
+  CloseHandle(process);
+}
+
 // Ends every napkey.exe a failed test left, so that the next one starts clean.
 void KillStrayInstances() {
   for (HWND window : harness::Windows(0, kMainWindowClass, true)) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-      TerminateProcess(process, 1);
-      EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 20000)) << "a stray napkey.exe did not end";
-      CloseHandle(process);
-    }
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) Terminate(process, pid);
   }
 }
 
@@ -100,10 +109,8 @@ void ResetSystem(const char* mode, const char* iniContents, bool firstStart) {
   DeleteFileA(IniPath().c_str());
   if (iniContents) std::ofstream(IniPath(), std::ios::binary) << iniContents;
   ForgetCached(IniPath().c_str());
-  if (!firstStart) {
-    WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", IniPath().c_str());
-    ForgetCached(IniPath().c_str());
-  }
+  if (!firstStart) WritePrivateProfileStringA("Drowsel", "DisableOnStart", "0", IniPath().c_str());
+  ForgetCached(IniPath().c_str());
   SelectSaverInSystemIni(nullptr);
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Policies");
   SetUserValue(kRunValue, nullptr);
@@ -188,8 +195,8 @@ void AnotherProgramSetsSaverFlag(bool active) {
 
 void Napkey::Release() {
   if (!process) return;
-  if (Running() && TerminateProcess(process, 1)) WaitForSingleObject(process, 20000);
-  CloseHandle(process);
+  if (Running()) Terminate(process, pid);
+  else CloseHandle(process);
   process = nullptr;
   pid = 0;
   mainWindow = nullptr;

@@ -27,10 +27,7 @@ serve_x() {
   rm -f "$state/display" "$state/display.tmp"  # an earlier session's would be read as this one's
   "$@" -displayfd 3 -nolisten tcp 3>"$state/display.tmp" >>"$state/xvfb.log" 2>&1 &
   echo $! >>"$state/xvfb.pid"
-  for _ in $(seq 100); do
-    [ -s "$state/display.tmp" ] && break
-    sleep 0.1
-  done
+  for _ in $(seq 100); do [ -s "$state/display.tmp" ] && break; sleep 0.1; done
   tr -d '\n' <"$state/display.tmp" >"$state/display" 2>/dev/null
   if ! grep -Eqx '[0-9]+' "$state/display"; then
     echo "session: $1 gave no display number" >&2
@@ -59,8 +56,7 @@ make_prefix() {
 case "$cmd" in
   start)
     stop
-    # The session "monitors" has two side by side, 1024x768 (the primary) and 800x600: Xvfb alone puts every
-    # screen at 0,0, so a nested server with two heads runs on a screen large enough for both.
+    # "monitors": 1024x768 and 800x600 side by side, two heads of a nested server on a larger Xvfb (see README).
     if [ "${WINE_SESSION:-}" = monitors ]; then
       serve_x Xvfb -screen 0 2000x800x24 && serve_x Xephyr +xinerama -extension RANDR -screen 1024x768 -screen 800x600
     else
