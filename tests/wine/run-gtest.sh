@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one GoogleTest program under the shared Wine session and fails unless it really ran tests: an
 # exe that Wine silently did not start (exit 0, no output) must never count as green.
-#   run-gtest.sh STATE_DIR TEST.exe [ARG...]   (absolute Unix paths are passed as Windows paths)
+#   run-gtest.sh STATE_DIR TEST.exe [ARG...]   (absolute Unix paths go as Z: paths: winepath may print nothing)
 # With WINE_VERSION_MODE set (win95, nt40, win10...), Wine reports that Windows version to the program.
 set -u
 state="$(cd "${1:?state folder}" && pwd)"
@@ -26,7 +26,7 @@ fi
 
 args=()
 for a in "$@"; do
-  if [[ "$a" == /* ]]; then args+=("$(winepath -w "$a" 2>/dev/null)"); else args+=("$a"); fi
+  if [[ "$a" == /* ]]; then args+=("Z:${a//\//\\}"); else args+=("$a"); fi
 done
 
 name="$(basename "$exe")"
