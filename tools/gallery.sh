@@ -18,8 +18,9 @@ fi
 "$here/tests/wine/session.sh" start "$state" >/dev/null || exit 1
 trap '"$here/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
 . "$here/tests/wine/env.sh" "$state"
-wine "$build/win64/tools/probe/napkey_probe.exe" "$what" "$(winepath -w "$build/win64/napkey.exe")" \
-  "$(winepath -w "$build/win64/tests/fixtures")" "$out" >"$state/$what.log" 2>&1
+zpath() { printf 'Z:%s' "${1//\//\\}"; }  # as Wine sees a Unix path; winepath may print nothing
+wine "$build/win64/tools/probe/napkey_probe.exe" "$what" "$(zpath "$build/win64/napkey.exe")" \
+  "$(zpath "$build/win64/tests/fixtures")" "$out" >"$state/$what.log" 2>&1
 rc=$?
 tr -d '\r' <"$state/$what.log"
 rm -f "$here/docs/napkey.png.done"

@@ -24,12 +24,13 @@ fi
 "$here/tests/wine/session.sh" start "$state" || exit 1
 trap '"$here/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
 . "$here/tests/wine/env.sh" "$state"
+zpath() { printf 'Z:%s' "${1//\//\\}"; }  # as Wine sees a Unix path; winepath may print nothing
 
 # The driver is a small Win32 program of the test build: it starts napkey.exe,
 # waits until it is up, and talks to it through its windows.
 probe="$build/win64/tools/probe/napkey_probe.exe"
 rm -f "$state/shot.done"
-wine "$probe" shoot "$(winepath -w "$exe")" "$(winepath -w "$state")\\shot.done" >"$state/probe.log" 2>&1 &
+wine "$probe" shoot "$(zpath "$exe")" "$(zpath "$state")\\shot.done" >"$state/probe.log" 2>&1 &
 probe_pid=$!
 # The probe prints "ready" when there is something to photograph.
 for _ in $(seq 300); do
