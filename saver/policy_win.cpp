@@ -1,6 +1,6 @@
 #include "saver/policy_win.h"
 
-#include "saver/registry_win.h"
+#include "base/registry_win.h"
 
 SaverPolicy ReadSaverPolicy() {
   RegistryKey key(RootCurrentUser, "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop", OpenRead);

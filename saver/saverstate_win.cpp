@@ -7,7 +7,7 @@
 #include "base/errortext.h"
 #include "base/platform_win.h"
 #include "base/process_win.h"
-#include "saver/registry_win.h"
+#include "saver/desktopkey_win.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "saver/registry_win.h"
+#include "base/registry_win.h"
 
 class RunValue {
  public:

@@ -14,7 +14,7 @@
 #include "base/messages.h"
 #include "base/textbuf.h"
 #include "saver/launchtext.h"
-#include "saver/regnumber.h"
+#include "base/regnumber.h"
 #include "saver/watchdog.h"
 #include "settings/options.h"
 #include "tray/hotkeymap.h"

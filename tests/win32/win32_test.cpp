@@ -15,7 +15,7 @@
 #include "dialogs.h"
 #include "res/resource.h"
 #include "saver/launch_win.h"
-#include "saver/registry_win.h"
+#include "saver/desktopkey_win.h"
 #include "saver/saverstate_win.h"
 
 extern std::string g_fixturesDir;  // the test programs' folder, from the command line

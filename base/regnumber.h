@@ -1,6 +1,6 @@
 // Numbers stored as registry text ("ScreenSaverIsSecure" on Windows NT).
-#ifndef NAPKEY_SAVER_REGNUMBER_H
-#define NAPKEY_SAVER_REGNUMBER_H
+#ifndef NAPKEY_BASE_REGNUMBER_H
+#define NAPKEY_BASE_REGNUMBER_H
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "saver/regnumber.h"
+#include "base/regnumber.h"
 
 long ParseRegistryNumber(const char* text, size_t length) {
   if (!text) return 0;

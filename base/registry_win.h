@@ -1,7 +1,6 @@
-// A registry key opened for its values, and the desktop key that holds the
-// saver's password-protection flag.
-#ifndef NAPKEY_SAVER_REGISTRY_WIN_H
-#define NAPKEY_SAVER_REGISTRY_WIN_H
+// A registry key opened for its values.
+#ifndef NAPKEY_BASE_REGISTRY_WIN_H
+#define NAPKEY_BASE_REGISTRY_WIN_H
 
 #include <windows.h>
 
@@ -39,13 +38,6 @@ class RegistryKey {
   OwnedKey key;  // open exactly when openState is not OpenNothing
   std::unique_ptr<char[]> subKeyName;
   int openState = OpenNothing;
-};
-
-class DesktopKey : public RegistryKey {
- public:
-  explicit DesktopKey(int openMode) : RegistryKey(RootCurrentUser, "Control Panel\\Desktop", openMode) {}
-  BOOL SetPasswordFlag(long flag);
-  BOOL GetPasswordFlag(long* flag);
 };
 
 #endif

@@ -1,11 +1,10 @@
-#include "saver/registry_win.h"
+#include "base/registry_win.h"
 
 #include <cstring>
 #include <utility>
 
-#include "base/platform_win.h"
 #include "base/textbuf.h"
-#include "saver/regnumber.h"
+#include "base/regnumber.h"
 
 namespace {
 
@@ -17,11 +16,6 @@ HKEY RootKey(int index) {
     case RootClassesRoot: return HKEY_CLASSES_ROOT;
     default: return nullptr;
   }
-}
-
-// Windows NT keeps the flag as text under its own name.
-const char* PasswordValueName() {
-  return GetPlatformKind() == PlatformNT ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword";
 }
 
 }  // namespace
@@ -104,9 +98,3 @@ BOOL RegistryKey::DeleteValue(const char* valueName) {
   const LONG result = RegDeleteValueA(key.Get(), valueName);
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
-
-BOOL DesktopKey::SetPasswordFlag(long flag) {
-  return SetValue(PasswordValueName(), flag, GetPlatformKind() == PlatformNT);
-}
-
-BOOL DesktopKey::GetPasswordFlag(long* flag) { return QueryValue(PasswordValueName(), flag); }
